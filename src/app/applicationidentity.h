@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace Tessaro {
+
+// The maker's support mailbox, kept beside the identity it belongs to.
+inline constexpr char supportAddress[] = "support@orvel.example";
+
+// Registers name, version, organization name and domain on QCoreApplication.
+// Called once by main() before the application object exists; everything else
+// reads the values back through QCoreApplication.
+void setApplicationIdentity();
+
+// "http://" followed by the organization domain: the home page command and the
+// About window's link open the same address.
+QString homePageAddress();
+
+} // namespace Tessaro

@@ -1,0 +1,95 @@
+#include "preferences.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+namespace Tessaro {
+
+namespace {
+
+// Our file is under 200 bytes; reading more of a foreign one only costs memory.
+constexpr qint64 maximumPreferencesSize = 64 * 1024;
+
+} // namespace
+
+QString preferencesFilePath()
+{
+    return QDir(QCoreApplication::applicationDirPath())
+            .absoluteFilePath(QCoreApplication::applicationName() + preferencesSuffix);
+}
+
+QString languageName(Language language)
+{
+    switch (language) {
+    case Language::English:
+        return QLocale::languageToString(englishLocale.language());
+    case Language::French:
+        return QLocale::languageToString(frenchLocale.language());
+    case Language::Default:
+        break;
+    }
+    return u"(default)"_s;
+}
+
+QByteArray preferencesText(Language language)
+{
+    const QString name = QCoreApplication::applicationName();
+    const QString stars(40, u'*');
+    const QStringList lines{
+        preferencesFormatTag + preferencesFormatVersion,
+        name + u" - "_s + preferencesTitle,
+        u"Generate by: "_s + name + u' ' + QCoreApplication::applicationVersion(),
+        stars,
+        u"Language"_s,
+        stars,
+        languageName(language),
+    };
+    return (lines.join(u'\n') + u'\n').toUtf8();
+}
+
+std::optional<Language> parsePreferences(const QByteArray &content)
+{
+    QTextStream stream(content);
+    const QString first = stream.readLine();
+    if (!first.contains(preferencesFormatTag) || !first.contains(preferencesFormatVersion))
+        return std::nullopt;
+    for (int line = 2; line <= 6; ++line)
+        stream.readLine();
+    const QString stored = stream.readLine();
+    for (Language language : {Language::English, Language::French}) {
+        if (stored == languageName(language))
+            return language;
+    }
+    return Language::Default;
+}
+
+std::optional<Language> readPreferences(const QString &path)
+{
+    // Only a regular file: opening a FIFO of that name would block the start.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    return parsePreferences(file.read(maximumPreferencesSize));
+}
+
+void writePreferences(const QString &path, Language language)
+{
+    QSaveFile file(path);
+    // A writable file in a folder that is not: write it in place.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return;
+    file.write(preferencesText(language));
+    file.commit();
+}
+
+} // namespace Tessaro

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "language.h"
+
+#include <QByteArray>
+#include <QLatin1StringView>
+#include <QString>
+
+#include <optional>
+
+namespace Tessaro {
+
+inline constexpr QLatin1StringView preferencesSuffix{".cfg"};
+inline constexpr QLatin1StringView preferencesFormatVersion{"1.00"};
+inline constexpr QLatin1StringView preferencesFormatTag{"MSC1"};
+inline constexpr QLatin1StringView preferencesTitle{"Configuration File"};
+
+// The preferences file: the application name + ".cfg", beside the executable.
+QString preferencesFilePath();
+
+// The name line 7 stores: "(default)", or Qt's English name of the language.
+QString languageName(Language language);
+
+// The seven lines of the preferences file, each ended by "\n".
+QByteArray preferencesText(Language language);
+
+// The language a preferences file names. Nothing when its first line lacks the
+// format tag or version; Default when line 7 names no known language.
+std::optional<Language> parsePreferences(const QByteArray &content);
+
+// Reads the file at path; nothing when it is missing or cannot be read.
+std::optional<Language> readPreferences(const QString &path);
+
+// Writes the file at path; a failure is silent, as the program has no place
+// to report it.
+void writePreferences(const QString &path, Language language);
+
+} // namespace Tessaro

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace Tessaro {
+
+// The configuration file last chosen in the save or the open dialog, where
+// both dialogs start. Empty at start, never stored.
+extern QString lastConfigurationPath;
+
+// A configuration file holds at most 23 short lines; anything bigger than this
+// is not one, and reading it could exhaust memory.
+inline constexpr qint64 maximumConfigurationFileSize = 1024 * 1024;
+
+// Replaces the file at path with content, or leaves it as it was: the new
+// bytes reach the path only once all of them were written.
+bool saveConfigurationFile(const QString &path, const QByteArray &content);
+
+enum class LoadResult { Loaded, Missing, Unreadable };
+
+// Reads a configuration file whole. Anything but a regular file of at most
+// maximumConfigurationFileSize bytes is Unreadable and is never opened, so a
+// FIFO or a device cannot block or flood the program.
+LoadResult loadConfigurationFile(const QString &path, QByteArray &content);
+
+} // namespace Tessaro

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "configurationformat.h"
+#include "language.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class MainWindow;
+}
+
+// The program's one window: the option form, its menus and tool bar. Its
+// commands live with the concern they belong to: the option catalogue
+// operations here, the language commands in src/app, the configuration file
+// commands in src/config.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+private slots:
+    void on_action_Quit_triggered();
+    void on_action_About_triggered();
+    void on_actionContact_Technical_Support_triggered();
+    void on_actionOrvel_Home_Page_triggered();
+    void on_actionDefault_triggered();
+    void on_action_English_triggered();
+    void on_action_Fran_ais_triggered();
+    void on_action_Generate_Configuration_File_triggered();
+    void on_action_Import_Configuration_File_triggered();
+    void on_action_Generate_Configuration_File_ToolBar_triggered();
+    void on_action_Import_Configuration_File_Toolbar_triggered();
+    void on_actionDefault_settings_triggered();
+    void on_actionDefault_settings_ToolBar_triggered();
+    void on_action_Select_All_Options_triggered();
+    void on_action_Unselect_All_options_triggered();
+    void on_action_Select_All_Options_Toolbar_triggered();
+    void on_action_Unselect_All_options_Toolbar_triggered();
+
+private:
+    // The option catalogue, all rows at once.
+    void fillValueLists();
+    void applyDefaultSettings();
+    void selectAllOptions();
+    void unselectAllOptions();
+
+    // Language selection and the preferences file.
+    void loadLanguage();
+    void loadPreferences();
+    void savePreferences();
+    void uncheckLanguageActions();
+    void chooseLanguage(QAction *languageAction);
+    QAction *actionFor(Tessaro::Language language) const;
+    Tessaro::Language checkedLanguage() const;
+
+    // The configuration file.
+    void generateConfigurationFile();
+    void writeConfigurationFile(const QString &path);
+    void importConfigurationFile();
+    void readConfigurationFile(const QString &path);
+    Tessaro::FormSettings formSettings() const;
+
+    std::unique_ptr<Ui::MainWindow> ui;
+};

@@ -1,0 +1,333 @@
+#include "mainwindowform.h"
+
+#include "infolabel.h"
+#include "windowicon.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QLabel>
+#include <QListView>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStringListModel>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using Tessaro::OptionRow;
+using Tessaro::ValueList;
+using Tessaro::optionCatalogue;
+using Tessaro::optionCount;
+
+namespace Ui {
+
+namespace {
+
+struct ActionEntry
+{
+    QAction *MainWindow::*action;
+    const char *objectName;
+    const char *text;     // translated in context "MainWindow"
+    const char *shortcut; // never translated; only menu actions have one
+    const char *icon;     // file name under :/ressources/ressources/
+    bool checkable;
+};
+
+const ActionEntry actionEntries[] = {
+    {&MainWindow::action_Quit, "action_Quit", QT_TRANSLATE_NOOP("MainWindow", "&Quit"), "Ctrl+Q",
+     "door.png", false},
+    {&MainWindow::action_About, "action_About", QT_TRANSLATE_NOOP("MainWindow", "&About"), nullptr,
+     "information.png", false},
+    {&MainWindow::actionContact_Technical_Support, "actionContact_Technical_Support",
+     QT_TRANSLATE_NOOP("MainWindow", "&Contact Technical Support"), nullptr, "email_edit.png",
+     false},
+    {&MainWindow::actionOrvel_Home_Page, "actionOrvel_Home_Page",
+     QT_TRANSLATE_NOOP("MainWindow", "&Orvel Home Page"), nullptr, "house.png", false},
+    {&MainWindow::actionDefault, "actionDefault", QT_TRANSLATE_NOOP("MainWindow", "&Default"),
+     nullptr, nullptr, true},
+    {&MainWindow::action_English, "action_English", QT_TRANSLATE_NOOP("MainWindow", "&English"),
+     nullptr, nullptr, true},
+    {&MainWindow::action_Fran_ais, "action_Fran_ais", QT_TRANSLATE_NOOP("MainWindow", "&Français"),
+     nullptr, nullptr, true},
+    {&MainWindow::action_Generate_Configuration_File, "action_Generate_Configuration_File",
+     QT_TRANSLATE_NOOP("MainWindow", "&Generate Configuration File"), "Ctrl+S", "cog_edit.png",
+     false},
+    {&MainWindow::action_Import_Configuration_File, "action_Import_Configuration_File",
+     QT_TRANSLATE_NOOP("MainWindow", "&Import Configuration File"), "Ctrl+O", "folder_page.png",
+     false},
+    {&MainWindow::action_Generate_Configuration_File_ToolBar,
+     "action_Generate_Configuration_File_ToolBar",
+     QT_TRANSLATE_NOOP("MainWindow", "&Generate Configuration File"), nullptr, "cog_edit.png",
+     false},
+    {&MainWindow::action_Import_Configuration_File_Toolbar,
+     "action_Import_Configuration_File_Toolbar",
+     QT_TRANSLATE_NOOP("MainWindow", "Import Configuration File"), nullptr, "folder_page.png",
+     false},
+    {&MainWindow::actionDefault_settings, "actionDefault_settings",
+     QT_TRANSLATE_NOOP("MainWindow", "&Apply Default Settings"), "Ctrl+D", "arrow_refresh.png",
+     false},
+    {&MainWindow::actionDefault_settings_ToolBar, "actionDefault_settings_ToolBar",
+     QT_TRANSLATE_NOOP("MainWindow", "Apply Default Settings"), nullptr, "arrow_refresh.png",
+     false},
+    {&MainWindow::action_Select_All_Options, "action_Select_All_Options",
+     QT_TRANSLATE_NOOP("MainWindow", "&Select All Options"), "Ctrl+C", "CheckAll.png", false},
+    {&MainWindow::action_Unselect_All_options, "action_Unselect_All_options",
+     QT_TRANSLATE_NOOP("MainWindow", "&Unselect All options"), "Ctrl+U", "UnCheckAll.png", false},
+    {&MainWindow::action_Select_All_Options_Toolbar, "action_Select_All_Options_Toolbar",
+     QT_TRANSLATE_NOOP("MainWindow", "Select All Options"), nullptr, "CheckAll.png", false},
+    {&MainWindow::action_Unselect_All_options_Toolbar, "action_Unselect_All_options_Toolbar",
+     QT_TRANSLATE_NOOP("MainWindow", "Unselect All options"), nullptr, "UnCheckAll.png", false},
+};
+
+// The language and Help actions, listed first, carry the window font.
+constexpr int actionsWithWindowFont = 7;
+
+const QColor disabledText(118, 116, 108);
+
+QPalette textPalette(const QColor &colour)
+{
+    QPalette palette;
+    palette.setBrush(QPalette::Active, QPalette::WindowText, colour);
+    palette.setBrush(QPalette::Inactive, QPalette::WindowText, colour);
+    palette.setBrush(QPalette::Disabled, QPalette::WindowText, disabledText);
+    return palette;
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+} // namespace
+
+int OptionRowWidgets::value() const
+{
+    return spinBox ? spinBox->value() : comboBox->currentIndex();
+}
+
+void OptionRowWidgets::setValue(int value)
+{
+    if (spinBox)
+        spinBox->setValue(value);
+    else
+        comboBox->setCurrentIndex(value);
+}
+
+void MainWindow::setupUi(QMainWindow *window)
+{
+    if (window->objectName().isEmpty())
+        window->setObjectName("MainWindow"_L1);
+    window->resize(520, 640);
+    QFont font;
+    font.setStyleStrategy(QFont::PreferAntialias);
+    window->setFont(font);
+    window->setWindowIcon(Tessaro::windowIcon());
+
+    QHash<QString, QIcon> icons; // one icon object for a menu action and its tool bar twin
+    for (int i = 0; i < int(std::size(actionEntries)); ++i) {
+        const ActionEntry &entry = actionEntries[i];
+        QAction *action = new QAction(window);
+        this->*entry.action = action;
+        action->setObjectName(QLatin1StringView(entry.objectName));
+        if (entry.icon) {
+            const QString path = u":/ressources/ressources/"_s + QLatin1StringView(entry.icon);
+            if (!icons.contains(path))
+                icons.insert(path, QIcon(path));
+            action->setIcon(icons.value(path));
+        }
+        if (entry.shortcut)
+            action->setShortcut(QKeySequence(QLatin1StringView(entry.shortcut)));
+        action->setCheckable(entry.checkable);
+        if (i < actionsWithWindowFont)
+            action->setFont(font);
+    }
+
+    centralWidget = new QWidget(window);
+    centralWidget->setObjectName("centralWidget"_L1);
+    verticalLayout_2 = new QVBoxLayout(centralWidget);
+    verticalLayout_2->setSpacing(6);
+    verticalLayout_2->setContentsMargins(11, 11, 11, 11);
+    verticalLayout_2->setObjectName("verticalLayout_2"_L1);
+
+    scrollArea = new QScrollArea(centralWidget);
+    scrollArea->setObjectName("scrollArea"_L1);
+    scrollArea->setEnabled(true);
+    scrollArea->setFrameShadow(QFrame::Sunken);
+    scrollArea->setLineWidth(0);
+    scrollArea->setWidgetResizable(true);
+    scrollAreaWidgetContents = new QWidget();
+    scrollAreaWidgetContents->setObjectName("scrollAreaWidgetContents"_L1);
+    scrollAreaWidgetContents->setGeometry(QRect(0, 0, 483, 854));
+    verticalLayout = new QVBoxLayout(scrollAreaWidgetContents);
+    verticalLayout->setSpacing(6);
+    verticalLayout->setContentsMargins(11, 11, 11, 11);
+    verticalLayout->setObjectName("verticalLayout"_L1);
+
+    functionList = new QStringListModel(window);
+    QFont infoFont = font;
+    infoFont.setItalic(true);
+    for (int i = 0; i < optionCount; ++i) {
+        const OptionRow &option = optionCatalogue[i];
+        const QString stem = QLatin1StringView(option.objectStem);
+        OptionRowWidgets &row = rows[i];
+
+        row.layout = new QHBoxLayout();
+        row.layout->setSpacing(6);
+        row.layout->setObjectName(u"horizontalLayout_"_s + stem);
+
+        row.checkBox = new QCheckBox(scrollAreaWidgetContents);
+        row.checkBox->setObjectName(u"checkBox_"_s + stem);
+        row.layout->addWidget(row.checkBox);
+
+        row.infoLabel = new InfoLabel(scrollAreaWidgetContents);
+        row.infoLabel->setObjectName(QLatin1StringView(option.infoLabelName));
+        row.infoLabel->setPalette(textPalette(i < Tessaro::warmInfoColourRows
+                                                      ? QColor(172, 163, 153)
+                                                      : QColor(172, 168, 153)));
+        row.infoLabel->setFont(infoFont);
+        row.infoLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row.infoLabel->setWordWrap(true);
+        row.layout->addWidget(row.infoLabel);
+
+        if (option.list == ValueList::None) {
+            row.spinBox = new QSpinBox(scrollAreaWidgetContents);
+            row.spinBox->setObjectName(u"spinBox_"_s + stem);
+            row.spinBox->setFont(font);
+            row.spinBox->setRange(option.minimum, option.maximum);
+            row.spinBox->setValue(option.defaultValue);
+            row.layout->addWidget(row.spinBox);
+        } else {
+            row.comboBox = new QComboBox(scrollAreaWidgetContents);
+            row.comboBox->setObjectName(u"comboBox_"_s + stem);
+            row.comboBox->setFont(font);
+            // Sized by the width its lists are filled with, never by measuring
+            // each of 2005 entries.
+            row.comboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            if (option.list == ValueList::Functions) {
+                row.comboBox->setModel(functionList);
+                if (auto *view = qobject_cast<QListView *>(row.comboBox->view()))
+                    view->setUniformItemSizes(true);
+            }
+            row.layout->addWidget(row.comboBox);
+        }
+        verticalLayout->addLayout(row.layout);
+
+        if (i < optionCount - 1) {
+            row.line = new QFrame(scrollAreaWidgetContents);
+            row.line->setObjectName(i == 0 ? u"line"_s : u"line_"_s + QString::number(i + 1));
+            row.line->setPalette(textPalette(QColor(172, 168, 153)));
+            row.line->setFrameShadow(QFrame::Plain);
+            row.line->setFrameShape(QFrame::HLine);
+            verticalLayout->addWidget(row.line);
+        }
+    }
+    scrollArea->setWidget(scrollAreaWidgetContents);
+    verticalLayout_2->addWidget(scrollArea);
+
+    formLayout = new QFormLayout();
+    formLayout->setSpacing(6);
+    formLayout->setObjectName("formLayout"_L1);
+    label = new QLabel(centralWidget);
+    label->setObjectName("label"_L1);
+    label->setTextFormat(Qt::AutoText);
+    label->setScaledContents(false);
+    label->setWordWrap(false);
+    formLayout->setWidget(0, QFormLayout::LabelRole, label);
+    label_Generate_Path = new QLabel(centralWidget);
+    label_Generate_Path->setObjectName("label_Generate_Path"_L1);
+    label_Generate_Path->setPalette(textPalette(QColor(128, 128, 128)));
+    label_Generate_Path->setFont(font);
+    label_Generate_Path->setFrameShape(QFrame::Box);
+    // A path is data: a file called "<b>x.txt" must show its name as it is.
+    label_Generate_Path->setTextFormat(Qt::PlainText);
+    formLayout->setWidget(0, QFormLayout::FieldRole, label_Generate_Path);
+    verticalLayout_2->addLayout(formLayout);
+    window->setCentralWidget(centralWidget);
+
+    menuBar = new QMenuBar(window);
+    menuBar->setObjectName("menuBar"_L1);
+    menuBar->setGeometry(QRect(0, 0, 520, 20));
+    menuBar->setFont(font);
+    menuFile = new QMenu(menuBar);
+    menuFile->setObjectName("menuFile"_L1);
+    menuFile->setFont(font);
+    menu_Languages = new QMenu(menuBar);
+    menu_Languages->setObjectName("menu_Languages"_L1);
+    menu_Languages->setFont(font);
+    menu_Help = new QMenu(menuBar);
+    menu_Help->setObjectName("menu_Help"_L1);
+    menu_Help->setFont(font);
+    window->setMenuBar(menuBar);
+
+    statusBar = new QStatusBar(window);
+    statusBar->setObjectName("statusBar"_L1);
+    statusBar->setFont(font);
+    window->setStatusBar(statusBar);
+
+    toolBar = new QToolBar(window);
+    toolBar->setObjectName("toolBar"_L1);
+    toolBar->setMovable(false);
+    toolBar->setAllowedAreas(Qt::LeftToolBarArea | Qt::RightToolBarArea | Qt::TopToolBarArea);
+    toolBar->setFloatable(false);
+    window->addToolBar(Qt::TopToolBarArea, toolBar);
+
+    menuBar->addAction(menuFile->menuAction());
+    menuBar->addAction(menu_Languages->menuAction());
+    menuBar->addAction(menu_Help->menuAction());
+    menuFile->addAction(action_Generate_Configuration_File);
+    menuFile->addAction(action_Import_Configuration_File);
+    menuFile->addSeparator();
+    menuFile->addAction(actionDefault_settings);
+    menuFile->addSeparator();
+    menuFile->addAction(action_Select_All_Options);
+    menuFile->addAction(action_Unselect_All_options);
+    menuFile->addSeparator();
+    menuFile->addAction(action_Quit);
+    menu_Languages->addAction(actionDefault);
+    menu_Languages->addSeparator();
+    menu_Languages->addAction(action_English);
+    menu_Languages->addAction(action_Fran_ais);
+    menu_Help->addAction(actionOrvel_Home_Page);
+    menu_Help->addAction(actionContact_Technical_Support);
+    menu_Help->addSeparator();
+    menu_Help->addAction(action_About);
+    toolBar->addAction(action_Generate_Configuration_File_ToolBar);
+    toolBar->addAction(action_Import_Configuration_File_Toolbar);
+    toolBar->addSeparator();
+    toolBar->addAction(actionDefault_settings_ToolBar);
+    toolBar->addSeparator();
+    toolBar->addAction(action_Select_All_Options_Toolbar);
+    toolBar->addAction(action_Unselect_All_options_Toolbar);
+
+    retranslateUi();
+
+    QMetaObject::connectSlotsByName(window);
+}
+
+void MainWindow::retranslateUi()
+{
+    for (const ActionEntry &entry : actionEntries)
+        (this->*entry.action)->setText(translated(entry.text));
+    for (int i = 0; i < optionCount; ++i) {
+        rows[i].checkBox->setText(Tessaro::optionLabel(optionCatalogue[i]));
+        rows[i].infoLabel->setText(Tessaro::optionInfo(optionCatalogue[i]));
+    }
+    label->setText(QCoreApplication::translate("MainWindow", "Path:"));
+    label_Generate_Path->setText(QString());
+    menuFile->setTitle(QCoreApplication::translate("MainWindow", "&File"));
+    menu_Languages->setTitle(QCoreApplication::translate("MainWindow", "&Languages"));
+    menu_Help->setTitle(QCoreApplication::translate("MainWindow", "&Help"));
+    toolBar->setWindowTitle(QCoreApplication::translate("MainWindow", "toolBar"));
+}
+
+} // namespace Ui

@@ -1,0 +1,184 @@
+#include "optioncatalogue.h"
+
+#include <QCoreApplication>
+
+namespace Tessaro {
+
+namespace {
+
+constexpr const char *context = "MainWindow";
+
+constexpr int lastFunction = functionCount - 1;
+
+constexpr OptionRow functionRow(const char *key, const char *stem, const char *infoLabelName,
+                                const char *label, const char *info, int defaultEntry)
+{
+    return {key, stem, infoLabelName, label, info, ValueList::Functions, 0, 0, lastFunction,
+            defaultEntry};
+}
+
+const char *const powerTexts[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "Off"),
+    QT_TRANSLATE_NOOP("MainWindow", "On"),
+};
+
+const char *const monitoringTexts[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "No Monitoring Mode"),
+    QT_TRANSLATE_NOOP("MainWindow", "Daisy Chain Mode"),
+    QT_TRANSLATE_NOOP("MainWindow", "Monitoring Mode"),
+    QT_TRANSLATE_NOOP("MainWindow", "Advanced Monitoring Mode"),
+};
+
+const char *const commandTexts[commandCount] = {
+    QT_TRANSLATE_NOOP("MainWindow", "Play"),
+    QT_TRANSLATE_NOOP("MainWindow", "Stop"),
+    QT_TRANSLATE_NOOP("MainWindow", "Next_Track"),
+    QT_TRANSLATE_NOOP("MainWindow", "Previous Track"),
+    QT_TRANSLATE_NOOP("MainWindow", "Volume +"),
+    QT_TRANSLATE_NOOP("MainWindow", "Volume -"),
+};
+
+QStringList translated(const char *const *texts, int count)
+{
+    QStringList list;
+    list.reserve(count);
+    for (int i = 0; i < count; ++i)
+        list.append(QCoreApplication::translate(context, texts[i]));
+    return list;
+}
+
+QStringList functionTexts()
+{
+    QStringList list = translated(commandTexts, commandCount);
+    list.reserve(functionCount);
+    // Only the prefixes are translated; the three digits are appended as they are.
+    const QString folder = QCoreApplication::translate("MainWindow", "Folder ");
+    for (int number = 0; number < folderCount; ++number)
+        list.append(folder + QString::number(number).rightJustified(3, u'0'));
+    const QString serialCommand = QCoreApplication::translate("MainWindow", "Serial Command ");
+    for (int number = 1; number <= serialCommandCount; ++number)
+        list.append(serialCommand + QString::number(number).rightJustified(3, u'0'));
+    return list;
+}
+
+} // namespace
+
+const std::array<OptionRow, optionCount> optionCatalogue{{
+    {"#ID:", "ID", "label_ID_Infos", QT_TRANSLATE_NOOP("MainWindow", "ID:"),
+     QT_TRANSLATE_NOOP("MainWindow", "Player ID (#ID)"), ValueList::None, 3, 1, 127, 1},
+    {"#VOLUME:", "Volume", "label_Volume_Infos", QT_TRANSLATE_NOOP("MainWindow", "Volume:"),
+     QT_TRANSLATE_NOOP("MainWindow", "Player digital volume (#VOLUME)"), ValueList::None, 2, 0, 64,
+     32},
+    {"#POWER:", "Power", "label_Power_Infos", QT_TRANSLATE_NOOP("MainWindow", "Power:"),
+     QT_TRANSLATE_NOOP("MainWindow", "Energy Saving Mode (#POWER)"), ValueList::Power, 1, 0, 1, 0},
+    {"#RS_MONITORING:", "Monitor", "label_Monitor_Infos",
+     QT_TRANSLATE_NOOP("MainWindow", "Monitoring:"),
+     QT_TRANSLATE_NOOP("MainWindow", "Serial monitoring mode (#RS_MONITORING)"),
+     ValueList::Monitoring, 1, 0, 3, 0},
+    {"#BOOT:", "Boot", "label_Boot_Infos", QT_TRANSLATE_NOOP("MainWindow", "Boot:"),
+     QT_TRANSLATE_NOOP("MainWindow", "Default boot folder (#BOOT)"), ValueList::None, 3, 0, 999, 0},
+    functionRow("#INPUT01:", "Input01", "label_Input01_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 01:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 1 function (#INPUT01)"), 7),
+    functionRow("#INPUT02:", "Input02", "label_Input02_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 02:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 2 function (#INPUT02)"), 8),
+    functionRow("#INPUT03:", "Input03", "label_Input03_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 03:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 3 function (#INPUT03)"), 9),
+    functionRow("#INPUT04:", "Input04", "label_Input03_Infos_2",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 04:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 4 function (#INPUT04)"), 10),
+    functionRow("#INPUT05:", "Input05", "label_Input05_infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 05:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 5 function (#INPUT05)"), 11),
+    functionRow("#INPUT06:", "Input06", "label_Input06_infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 06:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 6 function (#INPUT06)"), 12),
+    functionRow("#INPUT07:", "Input07", "label_Input07_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 07:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 7 function (#INPUT07)"), 13),
+    functionRow("#INPUT08:", "Input08", "label_Input08_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 08:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 8 function (#INPUT08)"), 14),
+    functionRow("#INPUT09:", "Input09", "label_Input09_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 09:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 9 function (#INPUT09)"), 15),
+    functionRow("#INPUT10:", "Input10", "label_Input10_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 10:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 10 function (#INPUT10)"), 16),
+    functionRow("#INPUT11:", "Input11", "label_Input11_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 11:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 11 function (#INPUT11)"), 17),
+    functionRow("#INPUT12:", "Input12", "label_Input12_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 12:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 12 function (#INPUT12)"), 18),
+    functionRow("#INPUT13:", "Input13", "label_Input13_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 13:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 13 function (#INPUT13)"), 19),
+    functionRow("#INPUT14:", "Input14", "label_Input14_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 14:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 14 function (#INPUT14)"), 20),
+    functionRow("#INPUT15:", "Input15", "label_Input15_infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Input 15:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Input 15 function (#INPUT15)"), 21),
+    functionRow("#BUTTON1:", "Button1", "label_Button1_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Button 1:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Button 1 function (#BUTTON1)"), 5),
+    functionRow("#BUTTON2:", "Button2", "label_Button2_Infos",
+                QT_TRANSLATE_NOOP("MainWindow", "Button 2:"),
+                QT_TRANSLATE_NOOP("MainWindow", "Button 2 function (#BUTTON2)"), 4),
+    {"#BAUDRATE:", "Baudrate", "label_Baudrate_Infos", QT_TRANSLATE_NOOP("MainWindow", "Baudrate:"),
+     QT_TRANSLATE_NOOP("MainWindow", "Serial port Baudrate (#BAUDRATE)"), ValueList::BaudRates, 5,
+     0, int(baudRates.size()) - 1, 1},
+}};
+
+int valueListSize(ValueList list)
+{
+    switch (list) {
+    case ValueList::None:
+        return 0;
+    case ValueList::Power:
+        return int(std::size(powerTexts));
+    case ValueList::Monitoring:
+        return int(std::size(monitoringTexts));
+    case ValueList::Functions:
+        return functionCount;
+    case ValueList::BaudRates:
+        return int(baudRates.size());
+    }
+    return 0;
+}
+
+QStringList valueListTexts(ValueList list)
+{
+    switch (list) {
+    case ValueList::None:
+        return {};
+    case ValueList::Power:
+        return translated(powerTexts, valueListSize(list));
+    case ValueList::Monitoring:
+        return translated(monitoringTexts, valueListSize(list));
+    case ValueList::Functions:
+        return functionTexts();
+    case ValueList::BaudRates: {
+        QStringList texts;
+        for (int rate : baudRates)
+            texts.append(QString::number(rate));
+        return texts;
+    }
+    }
+    return {};
+}
+
+QString optionLabel(const OptionRow &row)
+{
+    return QCoreApplication::translate(context, row.label);
+}
+
+QString optionInfo(const OptionRow &row)
+{
+    return QCoreApplication::translate(context, row.info);
+}
+
+} // namespace Tessaro
