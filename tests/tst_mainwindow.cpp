@@ -1,5 +1,6 @@
 // The main window as a user first sees it, and the whole-form commands.
 
+#include "formaccess.h"
 #include "isolatedmain.h"
 #include "mainwindow.h"
 
@@ -124,45 +125,19 @@ private:
             qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
         return widget;
     }
-    QCheckBox *checkBox(int row) const
-    {
-        return child<QCheckBox>(u"checkBox_"_s + QLatin1StringView(rows[row].stem));
-    }
-    QWidget *valueWidget(int row) const;
-    int value(int row) const;
-    void setValue(int row, int value) const;
+    QCheckBox *checkBox(int row) const { return m_form.checkBox(TestSupport::rowStems[row]); }
+    QWidget *valueWidget(int row) const { return m_form.valueWidget(TestSupport::rowStems[row]); }
+    int value(int row) const { return m_form.value(TestSupport::rowStems[row]); }
+    void setValue(int row, int value) const { m_form.setValue(TestSupport::rowStems[row], value); }
 
     std::unique_ptr<MainWindow> m_window;
+    TestSupport::FormAccess m_form{nullptr};
 };
-
-QWidget *TestMainWindow::valueWidget(int row) const
-{
-    const QString stem = QLatin1StringView(rows[row].stem);
-    if (auto *spin = m_window->findChild<QSpinBox *>(u"spinBox_"_s + stem))
-        return spin;
-    return child<QComboBox>(u"comboBox_"_s + stem);
-}
-
-int TestMainWindow::value(int row) const
-{
-    QWidget *widget = valueWidget(row);
-    if (auto *spin = qobject_cast<QSpinBox *>(widget))
-        return spin->value();
-    return qobject_cast<QComboBox *>(widget)->currentIndex();
-}
-
-void TestMainWindow::setValue(int row, int value) const
-{
-    QWidget *widget = valueWidget(row);
-    if (auto *spin = qobject_cast<QSpinBox *>(widget))
-        spin->setValue(value);
-    else
-        qobject_cast<QComboBox *>(widget)->setCurrentIndex(value);
-}
 
 void TestMainWindow::init()
 {
     m_window = std::make_unique<MainWindow>();
+    m_form = TestSupport::FormAccess(m_window.get());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }

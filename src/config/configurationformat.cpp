@@ -191,28 +191,38 @@ QList<RecognisedLine> readConfiguration(const QByteArray &content)
     return lines;
 }
 
+QString reportEntryText(const QString &keyText, bool accepted, int lineNumber)
+{
+    const QString padded = keyText.leftJustified(30, u'-') + u"> "_s;
+    if (accepted)
+        return padded + QCoreApplication::translate("MainWindow", "OK");
+    return padded + QCoreApplication::translate("MainWindow", "ERROR") + u' '
+            + QCoreApplication::translate("MainWindow", "Line") + u'(' + QString::number(lineNumber)
+            + u')';
+}
+
 void appendReportEntry(const QString &keyText, bool accepted, int lineNumber, QString &report)
 {
-    report += u"<br>"_s + keyText.leftJustified(30, u'-') + u"> "_s;
-    if (accepted) {
-        report += QCoreApplication::translate("MainWindow", "OK") + u"</br>"_s;
-    } else {
-        report += QCoreApplication::translate("MainWindow", "ERROR") + u' '
-                + QCoreApplication::translate("MainWindow", "Line") + u'('
-                + QString::number(lineNumber) + u")</br>"_s;
-    }
+    report += u"<br>"_s + reportEntryText(keyText, accepted, lineNumber) + u"</br>"_s;
+}
+
+QString importConclusion()
+{
+    return QCoreApplication::translate("MainWindow", "Import configuration file done!");
 }
 
 QString importReport(const QList<RecognisedLine> &lines)
 {
     QString report;
-    for (const RecognisedLine &line : lines) {
+    for (const RecognisedLine &line : lines)
         appendReportEntry(keys()[line.row], line.accepted, line.lineNumber, report);
-    }
-    report += u"<br></br><br><b>"_s
-            + QCoreApplication::translate("MainWindow", "Import configuration file done!")
-            + u"</b></br>"_s;
+    report += u"<br></br><br><b>"_s + importConclusion() + u"</b></br>"_s;
     return report;
+}
+
+QString keyText(int row)
+{
+    return keys()[row];
 }
 
 } // namespace Tessaro

@@ -54,12 +54,21 @@ struct RecognisedLine
 // Every recognised line of a file's content, in file order.
 QList<RecognisedLine> readConfiguration(const QByteArray &content);
 
-// Appends one report entry: the key padded with '-' to 30 characters, then
-// "OK", or "ERROR" with the line number.
+// What the report says of one recognised line: the key padded with '-' to 30
+// characters, then "OK", or "ERROR" and the line number.
+QString reportEntryText(const QString &keyText, bool accepted, int lineNumber);
+
+// Appends one entry to a rich-text report, on a line of its own.
 void appendReportEntry(const QString &keyText, bool accepted, int lineNumber, QString &report);
 
+// The sentence that closes every import report.
+QString importConclusion();
+
 // The import report as rich text: one entry per recognised line, then the
-// closing sentence in bold.
+// conclusion in bold.
 QString importReport(const QList<RecognisedLine> &lines);
+
+// The key of a catalogue row, as the report names it.
+QString keyText(int row);
 
 } // namespace Tessaro

@@ -27,7 +27,12 @@ void ModalScript::poll()
             dialog->reject();
         return;
     }
-    m_steps.takeFirst()(modal);
+    // The step may open a dialog of its own and wait in it: run it outside
+    // this timer's slot, or the timer could not fire again meanwhile.
+    QTimer::singleShot(0, this, [step = m_steps.takeFirst(), answered = m_answered] {
+        if (answered)
+            step(answered);
+    });
 }
 
 ModalScript::Step chooseFile(const QString &path)

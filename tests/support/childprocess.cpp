@@ -1,0 +1,52 @@
+#include "childprocess.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace TestSupport {
+
+bool runningAsRoot()
+{
+    return geteuid() == 0;
+}
+
+ChildResult runChild(const QString &program, const QStringList &arguments,
+                     const QByteArray &input, bool unprivileged)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (unprivileged && runningAsRoot()) {
+        process.start(QStringLiteral("setpriv"),
+                      QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                  QStringLiteral("--clear-groups"), program}
+                              + arguments);
+    } else {
+        process.start(program, arguments);
+    }
+    if (!process.waitForStarted())
+        return {};
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput()};
+}
+
+QString copyForEveryone(const QString &program, const QString &folder)
+{
+    const QString copy = folder + u'/' + QFileInfo(program).fileName();
+    if (!QFile::copy(program, copy) || !setMode(copy, 0755))
+        return {};
+    return copy;
+}
+
+bool setMode(const QString &path, unsigned mode)
+{
+    return chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+} // namespace TestSupport
