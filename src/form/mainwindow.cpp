@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
+#include "aboutwindows.h"
 #include "mainwindowform.h"
+#include "supportlinks.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,14 +48,17 @@ void MainWindow::on_action_Quit_triggered()
 
 void MainWindow::on_action_About_triggered()
 {
+    showAboutWindow();
 }
 
 void MainWindow::on_actionContact_Technical_Support_triggered()
 {
+    sendSupportRequest();
 }
 
 void MainWindow::on_actionOrvel_Home_Page_triggered()
 {
+    openHomePage();
 }
 
 void MainWindow::on_actionDefault_triggered()
