@@ -131,7 +131,10 @@ void TestConfigurationFile::saving()
     if (sizeLimit > 0)
         arguments.append(QString::number(sizeLimit));
 
-    const ChildResult result = runChild(m_child, arguments, newContent, unprivileged);
+    ChildOptions options;
+    options.input = newContent;
+    options.unprivileged = unprivileged;
+    const ChildResult result = runChild(m_child, arguments, options);
     QCOMPARE(result.exitCode, saved ? 0 : 1);
     if (saved)
         QCOMPARE(readAll(path), newContent);
@@ -170,7 +173,9 @@ void TestConfigurationFile::loading()
     QFETCH(bool, unprivileged);
     QFETCH(QByteArray, outcome);
 
-    const ChildResult result = runChild(m_child, {u"load"_s, prepare(setup)}, {}, unprivileged);
+    ChildOptions options;
+    options.unprivileged = unprivileged;
+    const ChildResult result = runChild(m_child, {u"load"_s, prepare(setup)}, options);
     QCOMPARE(result.output, outcome);
 }
 

@@ -2,13 +2,21 @@
 
 #include <QLabel>
 
-// The italic description of an option row. It keeps its text on one line
-// while the row has room, and wraps it when the window is narrow, so that the
-// row's value is never the part that gets cut.
+// The italic description of an option row, which ends with the row's key in
+// parentheses. It asks for one line; in a window too narrow for it, it gives
+// way before the row's value does, eliding its beginning so that the key
+// stays readable.
 class InfoLabel : public QLabel
 {
 public:
     using QLabel::QLabel;
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QSize textSize(const QString &text) const;
 };

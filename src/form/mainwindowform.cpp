@@ -196,7 +196,6 @@ void MainWindow::setupUi(QMainWindow *window)
                                                       : QColor(172, 168, 153)));
         row.infoLabel->setFont(infoFont);
         row.infoLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row.infoLabel->setWordWrap(true);
         row.layout->addWidget(row.infoLabel);
 
         if (option.list == ValueList::None) {
@@ -211,8 +210,9 @@ void MainWindow::setupUi(QMainWindow *window)
             row.comboBox->setObjectName(u"comboBox_"_s + stem);
             row.comboBox->setFont(font);
             // Sized by the width its lists are filled with, never by measuring
-            // each of 2005 entries.
+            // each of 2005 entries, and never narrower: the value must show whole.
             row.comboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            row.comboBox->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
             if (option.list == ValueList::Functions) {
                 row.comboBox->setModel(functionList);
                 if (auto *view = qobject_cast<QListView *>(row.comboBox->view()))

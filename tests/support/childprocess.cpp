@@ -15,11 +15,16 @@ bool runningAsRoot()
 }
 
 ChildResult runChild(const QString &program, const QStringList &arguments,
-                     const QByteArray &input, bool unprivileged)
+                     const ChildOptions &options)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    if (unprivileged && runningAsRoot()) {
+    process.setWorkingDirectory(options.workingDirectory);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &setting : options.environment)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    process.setProcessEnvironment(environment);
+    if (options.unprivileged && runningAsRoot()) {
         process.start(QStringLiteral("setpriv"),
                       QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
                                   QStringLiteral("--clear-groups"), program}
@@ -29,7 +34,7 @@ ChildResult runChild(const QString &program, const QStringList &arguments,
     }
     if (!process.waitForStarted())
         return {};
-    process.write(input);
+    process.write(options.input);
     process.closeWriteChannel();
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};

@@ -16,9 +16,17 @@ struct ChildResult
 // unprivileged user nobody (setpriv), or as it is when we are not root.
 bool runningAsRoot();
 
-// Runs program with arguments, input on its stdin, and waits for it.
+struct ChildOptions
+{
+    QByteArray input;         // given on stdin
+    bool unprivileged = false;
+    QString workingDirectory; // ours when empty
+    QStringList environment;  // "NAME=value" entries set on top of ours
+};
+
+// Runs program with arguments and waits for it to end.
 ChildResult runChild(const QString &program, const QStringList &arguments,
-                     const QByteArray &input = {}, bool unprivileged = false);
+                     const ChildOptions &options = {});
 
 // Copies program into folder, executable by everyone: a build tree may sit
 // where the unprivileged user cannot reach it.

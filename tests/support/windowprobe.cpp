@@ -1,0 +1,49 @@
+// Starts the main window as the program does, triggers the actions named on
+// the command line, prints what the window shows, then closes it (which
+// writes the preferences file) and exits:
+//
+//   windowprobe [action object name]...
+//
+// Tests run it from a copy in a folder of their own, with the environment,
+// working directory or user they need.
+
+#include "applicationidentity.h"
+#include "mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    Tessaro::setApplicationIdentity();
+    QApplication application(argc, argv);
+    int result = 0;
+    {
+        MainWindow window;
+        window.show();
+        const QStringList actions = QCoreApplication::arguments().mid(1);
+        for (const QString &name : actions) {
+            if (auto *action = window.findChild<QAction *>(name))
+                action->trigger();
+            else
+                result = 2;
+        }
+        QTextStream out(stdout);
+        for (const char *name : {"actionDefault", "action_English", "action_Fran_ais"}) {
+            if (window.findChild<QAction *>(QLatin1StringView(name))->isChecked())
+                out << "checked=" << name << '\n';
+        }
+        out << "title=" << window.windowTitle() << '\n'
+            << "menu=" << window.findChild<QMenu *>(u"menuFile"_s)->title() << '\n'
+            << "row=" << window.findChild<QCheckBox *>(u"checkBox_ID"_s)->text() << '\n'
+            << "power=" << window.findChild<QComboBox *>(u"comboBox_Power"_s)->itemText(0)
+            << '\n';
+    }
+    return result;
+}

@@ -1,0 +1,446 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en">
+<context>
+    <name>AboutWindows</name>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Unkown OS</source>
+        <translation>Unkown OS</translation>
+    </message>
+    <message>
+        <source>(64bit)</source>
+        <translation>(64bit)</translation>
+    </message>
+    <message>
+        <source>(32bit)</source>
+        <translation>(32bit)</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows NT</source>
+        <translation>Microsoft Windows NT</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows 2000</source>
+        <translation>Microsoft Windows 2000</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows XP</source>
+        <translation>Microsoft Windows XP</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows 2003</source>
+        <translation>Microsoft Windows 2003</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows Vista</source>
+        <translation>Microsoft Windows Vista</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows 7</source>
+        <translation>Microsoft Windows 7</translation>
+    </message>
+    <message>
+        <source>Microsoft OS</source>
+        <translation>Microsoft OS</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Subject: Orvel Support Request (From:</source>
+        <translation>Subject: Orvel Support Request (From:</translation>
+    </message>
+    <message>
+        <source>Here: your question...</source>
+        <translation>Here: your question...</translation>
+    </message>
+    <message>
+        <source>Save Configuration File</source>
+        <translation>Save Configuration File</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Generate Configuration File</source>
+        <translation>Generate Configuration File</translation>
+    </message>
+    <message>
+        <source>Create configuration file done!</source>
+        <translation>Create configuration file done!</translation>
+    </message>
+    <message>
+        <source>Impossible to create configuration file!</source>
+        <translation>Impossible to create configuration file!</translation>
+    </message>
+    <message>
+        <source>Open Configuration File</source>
+        <translation>Open Configuration File</translation>
+    </message>
+    <message>
+        <source>Import Configuration File</source>
+        <translation>Import Configuration File</translation>
+    </message>
+    <message>
+        <source>The specified configuration file does not exist!</source>
+        <translation>The specified configuration file does not exist!</translation>
+    </message>
+    <message>
+        <source>The specified configuration file cannot be opened!</source>
+        <translation>The specified configuration file cannot be opened!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Import configuration file done!</source>
+        <translation>Import configuration file done!</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Contact Technical Support</source>
+        <translation>&amp;Contact Technical Support</translation>
+    </message>
+    <message>
+        <source>&amp;Orvel Home Page</source>
+        <translation>&amp;Orvel Home Page</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Default</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>&amp;Français</source>
+        <translation>&amp;Français</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Configuration File</source>
+        <translation>&amp;Generate Configuration File</translation>
+    </message>
+    <message>
+        <source>&amp;Import Configuration File</source>
+        <translation>&amp;Import Configuration File</translation>
+    </message>
+    <message>
+        <source>&amp;Apply Default Settings</source>
+        <translation>&amp;Apply Default Settings</translation>
+    </message>
+    <message>
+        <source>Apply Default Settings</source>
+        <translation>Apply Default Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Select All Options</source>
+        <translation>&amp;Select All Options</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect All options</source>
+        <translation>&amp;Unselect All options</translation>
+    </message>
+    <message>
+        <source>Select All Options</source>
+        <translation>Select All Options</translation>
+    </message>
+    <message>
+        <source>Unselect All options</source>
+        <translation>Unselect All options</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Path:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Languages</source>
+        <translation>&amp;Languages</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>toolBar</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>No Monitoring Mode</source>
+        <translation>No Monitoring Mode</translation>
+    </message>
+    <message>
+        <source>Daisy Chain Mode</source>
+        <translation>Daisy Chain Mode</translation>
+    </message>
+    <message>
+        <source>Monitoring Mode</source>
+        <translation>Monitoring Mode</translation>
+    </message>
+    <message>
+        <source>Advanced Monitoring Mode</source>
+        <translation>Advanced Monitoring Mode</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Next_Track</source>
+        <translation>Next_Track</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Previous Track</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Folder </source>
+        <translation>Folder </translation>
+    </message>
+    <message>
+        <source>Serial Command </source>
+        <translation>Serial Command </translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Player ID (#ID)</source>
+        <translation>Player ID (#ID)</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Player digital volume (#VOLUME)</source>
+        <translation>Player digital volume (#VOLUME)</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Power:</translation>
+    </message>
+    <message>
+        <source>Energy Saving Mode (#POWER)</source>
+        <translation>Energy Saving Mode (#POWER)</translation>
+    </message>
+    <message>
+        <source>Monitoring:</source>
+        <translation>Monitoring:</translation>
+    </message>
+    <message>
+        <source>Serial monitoring mode (#RS_MONITORING)</source>
+        <translation>Serial monitoring mode (#RS_MONITORING)</translation>
+    </message>
+    <message>
+        <source>Boot:</source>
+        <translation>Boot:</translation>
+    </message>
+    <message>
+        <source>Default boot folder (#BOOT)</source>
+        <translation>Default boot folder (#BOOT)</translation>
+    </message>
+    <message>
+        <source>Input 01:</source>
+        <translation>Input 01:</translation>
+    </message>
+    <message>
+        <source>Input 1 function (#INPUT01)</source>
+        <translation>Input 1 function (#INPUT01)</translation>
+    </message>
+    <message>
+        <source>Input 02:</source>
+        <translation>Input 02:</translation>
+    </message>
+    <message>
+        <source>Input 2 function (#INPUT02)</source>
+        <translation>Input 2 function (#INPUT02)</translation>
+    </message>
+    <message>
+        <source>Input 03:</source>
+        <translation>Input 03:</translation>
+    </message>
+    <message>
+        <source>Input 3 function (#INPUT03)</source>
+        <translation>Input 3 function (#INPUT03)</translation>
+    </message>
+    <message>
+        <source>Input 04:</source>
+        <translation>Input 04:</translation>
+    </message>
+    <message>
+        <source>Input 4 function (#INPUT04)</source>
+        <translation>Input 4 function (#INPUT04)</translation>
+    </message>
+    <message>
+        <source>Input 05:</source>
+        <translation>Input 05:</translation>
+    </message>
+    <message>
+        <source>Input 5 function (#INPUT05)</source>
+        <translation>Input 5 function (#INPUT05)</translation>
+    </message>
+    <message>
+        <source>Input 06:</source>
+        <translation>Input 06:</translation>
+    </message>
+    <message>
+        <source>Input 6 function (#INPUT06)</source>
+        <translation>Input 6 function (#INPUT06)</translation>
+    </message>
+    <message>
+        <source>Input 07:</source>
+        <translation>Input 07:</translation>
+    </message>
+    <message>
+        <source>Input 7 function (#INPUT07)</source>
+        <translation>Input 7 function (#INPUT07)</translation>
+    </message>
+    <message>
+        <source>Input 08:</source>
+        <translation>Input 08:</translation>
+    </message>
+    <message>
+        <source>Input 8 function (#INPUT08)</source>
+        <translation>Input 8 function (#INPUT08)</translation>
+    </message>
+    <message>
+        <source>Input 09:</source>
+        <translation>Input 09:</translation>
+    </message>
+    <message>
+        <source>Input 9 function (#INPUT09)</source>
+        <translation>Input 9 function (#INPUT09)</translation>
+    </message>
+    <message>
+        <source>Input 10:</source>
+        <translation>Input 10:</translation>
+    </message>
+    <message>
+        <source>Input 10 function (#INPUT10)</source>
+        <translation>Input 10 function (#INPUT10)</translation>
+    </message>
+    <message>
+        <source>Input 11:</source>
+        <translation>Input 11:</translation>
+    </message>
+    <message>
+        <source>Input 11 function (#INPUT11)</source>
+        <translation>Input 11 function (#INPUT11)</translation>
+    </message>
+    <message>
+        <source>Input 12:</source>
+        <translation>Input 12:</translation>
+    </message>
+    <message>
+        <source>Input 12 function (#INPUT12)</source>
+        <translation>Input 12 function (#INPUT12)</translation>
+    </message>
+    <message>
+        <source>Input 13:</source>
+        <translation>Input 13:</translation>
+    </message>
+    <message>
+        <source>Input 13 function (#INPUT13)</source>
+        <translation>Input 13 function (#INPUT13)</translation>
+    </message>
+    <message>
+        <source>Input 14:</source>
+        <translation>Input 14:</translation>
+    </message>
+    <message>
+        <source>Input 14 function (#INPUT14)</source>
+        <translation>Input 14 function (#INPUT14)</translation>
+    </message>
+    <message>
+        <source>Input 15:</source>
+        <translation>Input 15:</translation>
+    </message>
+    <message>
+        <source>Input 15 function (#INPUT15)</source>
+        <translation>Input 15 function (#INPUT15)</translation>
+    </message>
+    <message>
+        <source>Button 1:</source>
+        <translation>Button 1:</translation>
+    </message>
+    <message>
+        <source>Button 1 function (#BUTTON1)</source>
+        <translation>Button 1 function (#BUTTON1)</translation>
+    </message>
+    <message>
+        <source>Button 2:</source>
+        <translation>Button 2:</translation>
+    </message>
+    <message>
+        <source>Button 2 function (#BUTTON2)</source>
+        <translation>Button 2 function (#BUTTON2)</translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <source>Serial port Baudrate (#BAUDRATE)</source>
+        <translation>Serial port Baudrate (#BAUDRATE)</translation>
+    </message>
+</context>
+</TS>

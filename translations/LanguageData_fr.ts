@@ -1,0 +1,446 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>AboutWindows</name>
+    <message>
+        <source>Version:</source>
+        <translation>Version&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Unkown OS</source>
+        <translation>Système d&apos;exploitation inconnu</translation>
+    </message>
+    <message>
+        <source>(64bit)</source>
+        <translation>(64 bits)</translation>
+    </message>
+    <message>
+        <source>(32bit)</source>
+        <translation>(32 bits)</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows NT</source>
+        <translation>Microsoft Windows NT</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows 2000</source>
+        <translation>Microsoft Windows 2000</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows XP</source>
+        <translation>Microsoft Windows XP</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows 2003</source>
+        <translation>Microsoft Windows 2003</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows Vista</source>
+        <translation>Microsoft Windows Vista</translation>
+    </message>
+    <message>
+        <source>Microsoft Windows 7</source>
+        <translation>Microsoft Windows 7</translation>
+    </message>
+    <message>
+        <source>Microsoft OS</source>
+        <translation>Système Microsoft</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos de</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Subject: Orvel Support Request (From:</source>
+        <translation>Objet : Demande d&apos;assistance Orvel (De :</translation>
+    </message>
+    <message>
+        <source>Here: your question...</source>
+        <translation>Ici : votre question...</translation>
+    </message>
+    <message>
+        <source>Save Configuration File</source>
+        <translation>Enregistrer le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Generate Configuration File</source>
+        <translation>Générer le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Create configuration file done!</source>
+        <translation>Fichier de configuration créé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Impossible to create configuration file!</source>
+        <translation>Impossible de créer le fichier de configuration&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Open Configuration File</source>
+        <translation>Ouvrir un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>Import Configuration File</source>
+        <translation>Importer un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>The specified configuration file does not exist!</source>
+        <translation>Le fichier de configuration indiqué n&apos;existe pas&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The specified configuration file cannot be opened!</source>
+        <translation>Le fichier de configuration indiqué ne peut pas être ouvert&#xa0;!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Import configuration file done!</source>
+        <translation>Importation du fichier de configuration terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Contact Technical Support</source>
+        <translation>&amp;Contacter le support technique</translation>
+    </message>
+    <message>
+        <source>&amp;Orvel Home Page</source>
+        <translation>Page d&apos;&amp;accueil d&apos;Orvel</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>Par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>&amp;Français</source>
+        <translation>&amp;Français</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Configuration File</source>
+        <translation>&amp;Générer le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Import Configuration File</source>
+        <translation>&amp;Importer un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Apply Default Settings</source>
+        <translation>&amp;Appliquer les réglages par défaut</translation>
+    </message>
+    <message>
+        <source>Apply Default Settings</source>
+        <translation>Appliquer les réglages par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Select All Options</source>
+        <translation>&amp;Sélectionner toutes les options</translation>
+    </message>
+    <message>
+        <source>&amp;Unselect All options</source>
+        <translation>&amp;Désélectionner toutes les options</translation>
+    </message>
+    <message>
+        <source>Select All Options</source>
+        <translation>Sélectionner toutes les options</translation>
+    </message>
+    <message>
+        <source>Unselect All options</source>
+        <translation>Désélectionner toutes les options</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Chemin&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Languages</source>
+        <translation>&amp;Langues</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>No Monitoring Mode</source>
+        <translation>Sans surveillance</translation>
+    </message>
+    <message>
+        <source>Daisy Chain Mode</source>
+        <translation>Mode en chaîne</translation>
+    </message>
+    <message>
+        <source>Monitoring Mode</source>
+        <translation>Surveillance</translation>
+    </message>
+    <message>
+        <source>Advanced Monitoring Mode</source>
+        <translation>Surveillance avancée</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Next_Track</source>
+        <translation>Piste suivante</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Piste précédente</translation>
+    </message>
+    <message>
+        <source>Volume +</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume -</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Folder </source>
+        <translation>Dossier </translation>
+    </message>
+    <message>
+        <source>Serial Command </source>
+        <translation>Commande série </translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Player ID (#ID)</source>
+        <translation>Identifiant du lecteur (#ID)</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Player digital volume (#VOLUME)</source>
+        <translation>Volume numérique du lecteur (#VOLUME)</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>Alimentation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Energy Saving Mode (#POWER)</source>
+        <translation>Mode économie d&apos;énergie (#POWER)</translation>
+    </message>
+    <message>
+        <source>Monitoring:</source>
+        <translation>Surveillance&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Serial monitoring mode (#RS_MONITORING)</source>
+        <translation>Surveillance série (#RS_MONITORING)</translation>
+    </message>
+    <message>
+        <source>Boot:</source>
+        <translation>Démarrage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Default boot folder (#BOOT)</source>
+        <translation>Dossier de démarrage (#BOOT)</translation>
+    </message>
+    <message>
+        <source>Input 01:</source>
+        <translation>Entrée 01&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 1 function (#INPUT01)</source>
+        <translation>Fonction de l&apos;entrée 1 (#INPUT01)</translation>
+    </message>
+    <message>
+        <source>Input 02:</source>
+        <translation>Entrée 02&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 2 function (#INPUT02)</source>
+        <translation>Fonction de l&apos;entrée 2 (#INPUT02)</translation>
+    </message>
+    <message>
+        <source>Input 03:</source>
+        <translation>Entrée 03&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 3 function (#INPUT03)</source>
+        <translation>Fonction de l&apos;entrée 3 (#INPUT03)</translation>
+    </message>
+    <message>
+        <source>Input 04:</source>
+        <translation>Entrée 04&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 4 function (#INPUT04)</source>
+        <translation>Fonction de l&apos;entrée 4 (#INPUT04)</translation>
+    </message>
+    <message>
+        <source>Input 05:</source>
+        <translation>Entrée 05&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 5 function (#INPUT05)</source>
+        <translation>Fonction de l&apos;entrée 5 (#INPUT05)</translation>
+    </message>
+    <message>
+        <source>Input 06:</source>
+        <translation>Entrée 06&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 6 function (#INPUT06)</source>
+        <translation>Fonction de l&apos;entrée 6 (#INPUT06)</translation>
+    </message>
+    <message>
+        <source>Input 07:</source>
+        <translation>Entrée 07&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 7 function (#INPUT07)</source>
+        <translation>Fonction de l&apos;entrée 7 (#INPUT07)</translation>
+    </message>
+    <message>
+        <source>Input 08:</source>
+        <translation>Entrée 08&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 8 function (#INPUT08)</source>
+        <translation>Fonction de l&apos;entrée 8 (#INPUT08)</translation>
+    </message>
+    <message>
+        <source>Input 09:</source>
+        <translation>Entrée 09&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 9 function (#INPUT09)</source>
+        <translation>Fonction de l&apos;entrée 9 (#INPUT09)</translation>
+    </message>
+    <message>
+        <source>Input 10:</source>
+        <translation>Entrée 10&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 10 function (#INPUT10)</source>
+        <translation>Fonction de l&apos;entrée 10 (#INPUT10)</translation>
+    </message>
+    <message>
+        <source>Input 11:</source>
+        <translation>Entrée 11&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 11 function (#INPUT11)</source>
+        <translation>Fonction de l&apos;entrée 11 (#INPUT11)</translation>
+    </message>
+    <message>
+        <source>Input 12:</source>
+        <translation>Entrée 12&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 12 function (#INPUT12)</source>
+        <translation>Fonction de l&apos;entrée 12 (#INPUT12)</translation>
+    </message>
+    <message>
+        <source>Input 13:</source>
+        <translation>Entrée 13&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 13 function (#INPUT13)</source>
+        <translation>Fonction de l&apos;entrée 13 (#INPUT13)</translation>
+    </message>
+    <message>
+        <source>Input 14:</source>
+        <translation>Entrée 14&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 14 function (#INPUT14)</source>
+        <translation>Fonction de l&apos;entrée 14 (#INPUT14)</translation>
+    </message>
+    <message>
+        <source>Input 15:</source>
+        <translation>Entrée 15&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Input 15 function (#INPUT15)</source>
+        <translation>Fonction de l&apos;entrée 15 (#INPUT15)</translation>
+    </message>
+    <message>
+        <source>Button 1:</source>
+        <translation>Bouton 1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Button 1 function (#BUTTON1)</source>
+        <translation>Fonction du bouton 1 (#BUTTON1)</translation>
+    </message>
+    <message>
+        <source>Button 2:</source>
+        <translation>Bouton 2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Button 2 function (#BUTTON2)</source>
+        <translation>Fonction du bouton 2 (#BUTTON2)</translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation>Débit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Serial port Baudrate (#BAUDRATE)</source>
+        <translation>Débit du port série (#BAUDRATE)</translation>
+    </message>
+</context>
+</TS>
