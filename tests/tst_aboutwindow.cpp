@@ -93,8 +93,8 @@ void TestAboutWindow::showsTheApplicationAndTheSystem()
              u"<br><b>Version:  1.1.0</b></br>"
              u"<p>Copyright (C) 2026 Orvel. All rights reserved.</p>"
              u"<p><a href=\"http://www.orvel.example\">www.orvel.example</a></p>"
-             u"<p>"_s
-                     + system + u"</p>"_s);
+             u"<p>"_s + system
+                     + u"</p>"_s);
 }
 
 void TestAboutWindow::looksAsDesigned()
@@ -147,8 +147,8 @@ void TestAboutWindow::windowsVersionNames()
     QFETCH(int, major);
     QFETCH(int, minor);
     QFETCH(QString, name);
-    QCOMPARE(windowsVersionName(QOperatingSystemVersion(QOperatingSystemVersion::Windows, major,
-                                                        minor)),
+    QCOMPARE(windowsVersionName(
+                     QOperatingSystemVersion(QOperatingSystemVersion::Windows, major, minor)),
              name);
 }
 
@@ -177,12 +177,14 @@ void TestAboutWindow::closes()
 
 void TestAboutWindow::blocksTheMainWindowWhileShown()
 {
-    QToolButton *unselectButton = m_window->findChild<QToolBar *>(u"toolBar"_s)->findChildren<QToolButton *>().value(5);
-    QCOMPARE(unselectButton->defaultAction(), m_form.action(u"action_Unselect_All_options_Toolbar"_s));
+    QToolButton *unselectButton =
+            m_window->findChild<QToolBar *>(u"toolBar"_s)->findChildren<QToolButton *>().value(5);
+    QCOMPARE(unselectButton->defaultAction(),
+             m_form.action(u"action_Unselect_All_options_Toolbar"_s));
     const auto clickUnselect = [&] {
-        QTest::mouseClick(unselectButton->window()->windowHandle(), Qt::LeftButton, {},
-                          unselectButton->mapTo(unselectButton->window(),
-                                                unselectButton->rect().center()));
+        QTest::mouseClick(
+                unselectButton->window()->windowHandle(), Qt::LeftButton, {},
+                unselectButton->mapTo(unselectButton->window(), unselectButton->rect().center()));
     };
 
     QPointer<AboutWindows> about = open();

@@ -50,8 +50,8 @@ QString report(const QString &entries)
 // A form state: every row unticked at its default, then "stem=value" items ticked.
 QStringList formWith(const QStringList &ticked)
 {
-    const QList<int> defaults{1, 32, 0, 0, 0, 7, 8, 9, 10, 11, 12, 13,
-                              14, 15, 16, 17, 18, 19, 20, 21, 5, 4, 1};
+    const QList<int> defaults{1,  32, 0,  0,  0,  7,  8,  9,  10, 11, 12, 13,
+                              14, 15, 16, 17, 18, 19, 20, 21, 5,  4,  1};
     QStringList state;
     for (int row = 0; row < rowStems.size(); ++row)
         state.append(u"-"_s + rowStems[row] + u'=' + QString::number(defaults[row]));
@@ -77,8 +77,7 @@ ModalScript::Step recordAndCancel(QString *directory, QString *fileName)
 ModalScript::Step chooseFileThen(const QString &path, std::function<void()> change)
 {
     return [path, change](QWidget *widget) {
-        QObject::connect(qobject_cast<QFileDialog *>(widget), &QFileDialog::fileSelected,
-                         change);
+        QObject::connect(qobject_cast<QFileDialog *>(widget), &QFileDialog::fileSelected, change);
         chooseFile(path)(widget);
     };
 }
@@ -175,19 +174,18 @@ void TestConfigurationCommands::generateWritesTheTickedRows_data()
         allDefaults.append(item.mid(1));
     QTest::newRow("every row at its default") << allDefaults << golden("default-config.txt");
     QTest::newRow("the example form")
-            << QStringList{u"ID=5"_s,       u"Volume=7"_s,     u"Power=1"_s,
-                           u"Monitor=2"_s,  u"Boot=12"_s,      u"Input01=0"_s,
-                           u"Input02=1"_s,  u"Input03=2"_s,    u"Input04=3"_s,
-                           u"Input05=4"_s,  u"Input06=5"_s,    u"Input07=6"_s,
-                           u"Input08=7"_s,  u"Input09=129"_s,  u"Input10=1005"_s,
+            << QStringList{u"ID=5"_s,         u"Volume=7"_s,     u"Power=1"_s,
+                           u"Monitor=2"_s,    u"Boot=12"_s,      u"Input01=0"_s,
+                           u"Input02=1"_s,    u"Input03=2"_s,    u"Input04=3"_s,
+                           u"Input05=4"_s,    u"Input06=5"_s,    u"Input07=6"_s,
+                           u"Input08=7"_s,    u"Input09=129"_s,  u"Input10=1005"_s,
                            u"Input11=1006"_s, u"Input12=1047"_s, u"Input13=2004"_s,
-                           u"Input14=20"_s, u"Input15=21"_s,   u"Button1=5"_s,
-                           u"Button2=4"_s,  u"Baudrate=1"_s}
+                           u"Input14=20"_s,   u"Input15=21"_s,   u"Button1=5"_s,
+                           u"Button2=4"_s,    u"Baudrate=1"_s}
             << golden("example-config.txt");
     QTest::newRow("nothing ticked") << formWith({}) << QByteArray();
-    QTest::newRow("volume and baud rate")
-            << formWith({u"Baudrate=2"_s, u"Volume=0"_s})
-            << QByteArray("#VOLUME:00\r\n#BAUDRATE:38400\r\n");
+    QTest::newRow("volume and baud rate") << formWith({u"Baudrate=2"_s, u"Volume=0"_s})
+                                          << QByteArray("#VOLUME:00\r\n#BAUDRATE:38400\r\n");
 }
 
 void TestConfigurationCommands::generateWritesTheTickedRows()
@@ -314,24 +312,24 @@ void TestConfigurationCommands::importReadsLineByLine_data()
     row("ID without value", "#ID:\n", entry("#ID:", 1), {u"ID=1"_s});
     row("ID 0 is refused", "#ID:000\n", entry("#ID:", 1), {u"ID=1"_s});
     row("ID 128 is refused", "#ID:128\n", entry("#ID:", 1), {u"ID=1"_s});
-    row("Arabic-Indic digit", "#ID:1\xd9\xa3" "2\n", entry("#ID:"), {u"ID=12"_s});
+    row("Arabic-Indic digit",
+        "#ID:1\xd9\xa3"
+        "2\n",
+        entry("#ID:"), {u"ID=12"_s});
     row("volume in two characters", "#VOLUME:100\n", entry("#VOLUME:"), {u"Volume=10"_s});
     row("boot in three characters", "#BOOT:1234\n", entry("#BOOT:"), {u"Boot=123"_s});
     row("power in one character", "#POWER:10\n", entry("#POWER:"), {u"Power=1"_s});
     row("monitoring 3", "#RS_MONITORING:3\n", entry("#RS_MONITORING:"), {u"Monitor=3"_s});
     row("monitoring 4 is refused", "#RS_MONITORING:4\n", entry("#RS_MONITORING:", 1),
         {u"Monitor=0"_s});
-    row("115200 baud is refused", "#BAUDRATE:115200\n", entry("#BAUDRATE:", 1),
-        {u"Baudrate=1"_s});
+    row("115200 baud is refused", "#BAUDRATE:115200\n", entry("#BAUDRATE:", 1), {u"Baudrate=1"_s});
     row("09600 baud", "#BAUDRATE:09600\n", entry("#BAUDRATE:"), {u"Baudrate=0"_s});
-    row("9600 baud with a word", "#BAUDRATE:9600 baud\n", entry("#BAUDRATE:"),
-        {u"Baudrate=0"_s});
+    row("9600 baud with a word", "#BAUDRATE:9600 baud\n", entry("#BAUDRATE:"), {u"Baudrate=0"_s});
     row("38400 baud", "#BAUDRATE:38400\n", entry("#BAUDRATE:"), {u"Baudrate=2"_s});
     row("keys in other spellings", "#id:5\nID:5\nx#ID:5\n#ID 5\n", QString(), {});
     row("blanks around a line", "   #BOOT:12   \r\n", entry("#BOOT:"), {u"Boot=12"_s});
     row("PLAY", "#INPUT01:PLAY\n", entry("#INPUT01:"), {u"Input01=0"_s});
-    row("PLAYLIST begins with PLAY", "#INPUT01:PLAYLIST\n", entry("#INPUT01:"),
-        {u"Input01=0"_s});
+    row("PLAYLIST begins with PLAY", "#INPUT01:PLAYLIST\n", entry("#INPUT01:"), {u"Input01=0"_s});
     row("blank before the name", "#INPUT05: PLAY\n", entry("#INPUT05:", 1), {u"Input05=11"_s});
     row("lower-case name", "#INPUT01:play\n", entry("#INPUT01:", 1), {u"Input01=7"_s});
     row("short folder number", "#INPUT01:FOLDER12\n", entry("#INPUT01:", 1), {u"Input01=7"_s});
@@ -346,8 +344,8 @@ void TestConfigurationCommands::importReadsLineByLine_data()
         entry("#VOLUME:") + entry("#VOLUME:"), {u"Volume=20"_s});
     row("a refused repeat keeps the earlier value", "#VOLUME:10\n#VOLUME:99\n",
         entry("#VOLUME:") + entry("#VOLUME:", 2), {u"Volume=10"_s});
-    row("entries in file order", "#BAUDRATE:9600\n#ID:2\n",
-        entry("#BAUDRATE:") + entry("#ID:"), {u"Baudrate=0"_s, u"ID=2"_s});
+    row("entries in file order", "#BAUDRATE:9600\n#ID:2\n", entry("#BAUDRATE:") + entry("#ID:"),
+        {u"Baudrate=0"_s, u"ID=2"_s});
     row("UTF-8 byte-order mark", "\xef\xbb\xbf#ID:5\r\n#VOLUME:6\r\n",
         entry("#ID:") + entry("#VOLUME:"), {u"ID=5"_s, u"Volume=6"_s});
     row("no line end at the end", "#ID:5\r\n#VOLUME:6", entry("#ID:") + entry("#VOLUME:"),
@@ -396,10 +394,8 @@ void TestConfigurationCommands::everyValueSurvivesARoundTrip_data()
     const int functionRows = 17;
     const int rounds = (2005 + functionRows - 1) / functionRows;
     for (int round = 0; round < rounds; ++round) {
-        QStringList form{u"ID=%1"_s.arg(ids[round % 3]),
-                         u"Volume=%1"_s.arg(volumes[round % 3]),
-                         u"Power=%1"_s.arg(round % 2),
-                         u"Monitor=%1"_s.arg(round % 4),
+        QStringList form{u"ID=%1"_s.arg(ids[round % 3]), u"Volume=%1"_s.arg(volumes[round % 3]),
+                         u"Power=%1"_s.arg(round % 2), u"Monitor=%1"_s.arg(round % 4),
                          u"Boot=%1"_s.arg(boots[round % 3])};
         for (int row = 0; row < functionRows; ++row) {
             const int entry = std::min(round * functionRows + row, 2004);
@@ -460,13 +456,18 @@ void TestConfigurationCommands::importRefusesWhatIsNotAConfigurationFile()
     const QStringList before = m_form.state();
 
     QString path = m_folder->filePath(u"config.txt"_s);
-    std::function<void()> change = [] {};
+    std::function<void()> change = [] {
+    };
     if (kind == u"deleted") {
         QVERIFY(writeFile(path, "#ID:5\r\n"));
-        change = [path] { QFile::remove(path); };
+        change = [path] {
+            QFile::remove(path);
+        };
     } else if (kind == u"folder") {
         QVERIFY(writeFile(path, "#ID:5\r\n"));
-        change = [path] { QFile::remove(path) && QDir().mkdir(path); };
+        change = [path] {
+            QFile::remove(path) && QDir().mkdir(path);
+        };
     } else if (kind == u"fifo") {
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (kind == u"device") {

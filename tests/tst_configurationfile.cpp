@@ -157,8 +157,8 @@ void TestConfigurationFile::loading_data()
 
     QTest::newRow("configuration file") << u"old file"_s << false << QByteArray("loaded 9\n");
     QTest::newRow("1 MiB") << u"1 MiB"_s << false << QByteArray("loaded 1048576\n");
-    QTest::newRow("1 MiB and a byte") << u"1 MiB and a byte"_s << false
-                                      << QByteArray("unreadable\n");
+    QTest::newRow("1 MiB and a byte")
+            << u"1 MiB and a byte"_s << false << QByteArray("unreadable\n");
     QTest::newRow("missing") << u"new file"_s << false << QByteArray("missing\n");
     QTest::newRow("dangling link") << u"dangling link"_s << false << QByteArray("missing\n");
     QTest::newRow("directory") << u"directory"_s << false << QByteArray("unreadable\n");

@@ -68,14 +68,14 @@ bool writeTranslation(const QString &path, const QString &source, const QString 
 {
     QTemporaryDir folder;
     const QString ts = folder.filePath(u"override.ts"_s);
-    const QString xml = u"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
-                        u"<TS version=\"2.1\" language=\"fr_FR\"><context><name>MainWindow</name>"
-                        u"<message><source>%1</source><translation>%2</translation></message>"
-                        u"</context></TS>\n"_s.arg(source.toHtmlEscaped(),
-                                                   translation.toHtmlEscaped());
+    const QString xml =
+            u"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
+            u"<TS version=\"2.1\" language=\"fr_FR\"><context><name>MainWindow</name>"
+            u"<message><source>%1</source><translation>%2</translation></message>"
+            u"</context></TS>\n"_s.arg(source.toHtmlEscaped(), translation.toHtmlEscaped());
     return writeFile(ts, xml.toUtf8())
             && runChild(QStringLiteral(LRELEASE_EXECUTABLE), {u"-silent"_s, ts, u"-qm"_s, path})
-                               .exitCode
+                       .exitCode
             == 0;
 }
 
@@ -256,10 +256,10 @@ void TestLanguage::frenchMenusHaveDistinctAccelerators()
     QVERIFY2(acceleratorsAreDistinct(m_window->menuBar()->actions(), &problem),
              qPrintable(problem));
     for (const char *menu : {"menuFile", "menu_Languages", "menu_Help"}) {
-        QVERIFY2(acceleratorsAreDistinct(
-                         m_window->findChild<QMenu *>(QLatin1StringView(menu))->actions(),
-                         &problem),
-                 qPrintable(problem));
+        QVERIFY2(
+                acceleratorsAreDistinct(
+                        m_window->findChild<QMenu *>(QLatin1StringView(menu))->actions(), &problem),
+                qPrintable(problem));
     }
 }
 
@@ -293,7 +293,9 @@ void TestLanguage::everyValueShowsWhole()
             QVERIFY2(combo->fontMetrics().horizontalAdvance(text) <= room, qPrintable(text));
         }
     }
-    QVERIFY(!m_window->findChild<QScrollArea *>(u"scrollArea"_s)->horizontalScrollBar()->isVisible());
+    QVERIFY(!m_window->findChild<QScrollArea *>(u"scrollArea"_s)
+                     ->horizontalScrollBar()
+                     ->isVisible());
 }
 
 void TestLanguage::qtDialogsFollowTheLanguage_data()
@@ -301,10 +303,9 @@ void TestLanguage::qtDialogsFollowTheLanguage_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("cancel");
-    QTest::newRow("French") << u"action_Fran_ais"_s
-                            << u"Enregistrer le fichier de configuration"_s << u"Annuler"_s;
-    QTest::newRow("English") << u"action_English"_s << u"Save Configuration File"_s
-                             << u"Cancel"_s;
+    QTest::newRow("French") << u"action_Fran_ais"_s << u"Enregistrer le fichier de configuration"_s
+                            << u"Annuler"_s;
+    QTest::newRow("English") << u"action_English"_s << u"Save Configuration File"_s << u"Cancel"_s;
 }
 
 void TestLanguage::qtDialogsFollowTheLanguage()
@@ -320,9 +321,8 @@ void TestLanguage::qtDialogsFollowTheLanguage()
     ModalScript script({[&](QWidget *widget) {
         auto *dialog = qobject_cast<QFileDialog *>(widget);
         shownTitle = dialog->windowTitle();
-        shownCancel = dialog->findChild<QDialogButtonBox *>()
-                              ->button(QDialogButtonBox::Cancel)
-                              ->text();
+        shownCancel =
+                dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->text();
         dialog->reject();
     }});
     trigger(u"action_Generate_Configuration_File"_s);
@@ -341,7 +341,8 @@ void TestLanguage::aboutAndSupportFollowTheLanguage()
         AboutWindows *about = nullptr;
         const QList<QWidget *> windows = QApplication::topLevelWidgets();
         for (QWidget *window : windows) {
-            if (auto *candidate = qobject_cast<AboutWindows *>(window); candidate && candidate->isVisible())
+            if (auto *candidate = qobject_cast<AboutWindows *>(window);
+                candidate && candidate->isVisible())
                 about = candidate;
         }
         QVERIFY(about);
@@ -378,8 +379,8 @@ void TestLanguage::preferencesFileWhenTheWindowCloses_data()
     QTest::newRow("Default") << QString() << QByteArray("(default)");
     QTest::newRow("English") << u"action_English"_s << QByteArray("English");
     QTest::newRow("French") << u"action_Fran_ais"_s << QByteArray("French");
-    QTest::newRow("French, then Default") << u"action_Fran_ais actionDefault"_s
-                                          << QByteArray("(default)");
+    QTest::newRow("French, then Default")
+            << u"action_Fran_ais actionDefault"_s << QByteArray("(default)");
 }
 
 void TestLanguage::preferencesFileWhenTheWindowCloses()
@@ -416,7 +417,9 @@ void TestLanguage::storedLanguageStartsTheNextWindow_data()
     QTest::newRow("version missing")
             << preferences("French").replace("MSC11.00", "MSC1") << u"actionDefault"_s;
     QTest::newRow("short file") << "MSC11.00\nTessaro\n"_ba << u"actionDefault"_s;
-    QTest::newRow("menu text") << preferences("Fran\xc3\xa7" "ais") << u"actionDefault"_s;
+    QTest::newRow("menu text") << preferences("Fran\xc3\xa7"
+                                              "ais")
+                               << u"actionDefault"_s;
     QTest::newRow("leading blank") << preferences(" French") << u"actionDefault"_s;
     QTest::newRow("lower case") << preferences("french") << u"actionDefault"_s;
     QTest::newRow("empty file") << "\n"_ba.chopped(1) << u"actionDefault"_s;
@@ -434,8 +437,8 @@ void TestLanguage::storedLanguageStartsTheNextWindow()
     compareTexts(checked == u"action_Fran_ais" ? french : english);
     // Whatever the language, the window starts with every row ticked at its default.
     QStringList defaults;
-    const QList<int> values{1, 32, 0, 0, 0, 7, 8, 9, 10, 11, 12, 13,
-                            14, 15, 16, 17, 18, 19, 20, 21, 5, 4, 1};
+    const QList<int> values{1,  32, 0,  0,  0,  7,  8,  9,  10, 11, 12, 13,
+                            14, 15, 16, 17, 18, 19, 20, 21, 5,  4,  1};
     for (int row = 0; row < rowStems.size(); ++row)
         defaults.append(rowStems[row] + u'=' + QString::number(values[row]));
     QCOMPARE(m_form.state(), defaults);

@@ -36,38 +36,48 @@ struct Row
 
 // The 23 rows as the form must show them, spellings included.
 const Row rows[] = {
-    {"ID", "label_ID_Infos", "ID:", "Player ID (#ID)", 1, "1"},
-    {"Volume", "label_Volume_Infos", "Volume:", "Player digital volume (#VOLUME)", 32, "32"},
-    {"Power", "label_Power_Infos", "Power:", "Energy Saving Mode (#POWER)", 0, "Off"},
-    {"Monitor", "label_Monitor_Infos", "Monitoring:", "Serial monitoring mode (#RS_MONITORING)", 0,
-     "No Monitoring Mode"},
-    {"Boot", "label_Boot_Infos", "Boot:", "Default boot folder (#BOOT)", 0, "0"},
-    {"Input01", "label_Input01_Infos", "Input 01:", "Input 1 function (#INPUT01)", 7, "Folder 001"},
-    {"Input02", "label_Input02_Infos", "Input 02:", "Input 2 function (#INPUT02)", 8, "Folder 002"},
-    {"Input03", "label_Input03_Infos", "Input 03:", "Input 3 function (#INPUT03)", 9, "Folder 003"},
-    {"Input04", "label_Input03_Infos_2", "Input 04:", "Input 4 function (#INPUT04)", 10,
-     "Folder 004"},
-    {"Input05", "label_Input05_infos", "Input 05:", "Input 5 function (#INPUT05)", 11, "Folder 005"},
-    {"Input06", "label_Input06_infos", "Input 06:", "Input 6 function (#INPUT06)", 12, "Folder 006"},
-    {"Input07", "label_Input07_Infos", "Input 07:", "Input 7 function (#INPUT07)", 13, "Folder 007"},
-    {"Input08", "label_Input08_Infos", "Input 08:", "Input 8 function (#INPUT08)", 14, "Folder 008"},
-    {"Input09", "label_Input09_Infos", "Input 09:", "Input 9 function (#INPUT09)", 15, "Folder 009"},
-    {"Input10", "label_Input10_Infos", "Input 10:", "Input 10 function (#INPUT10)", 16,
-     "Folder 010"},
-    {"Input11", "label_Input11_Infos", "Input 11:", "Input 11 function (#INPUT11)", 17,
-     "Folder 011"},
-    {"Input12", "label_Input12_Infos", "Input 12:", "Input 12 function (#INPUT12)", 18,
-     "Folder 012"},
-    {"Input13", "label_Input13_Infos", "Input 13:", "Input 13 function (#INPUT13)", 19,
-     "Folder 013"},
-    {"Input14", "label_Input14_Infos", "Input 14:", "Input 14 function (#INPUT14)", 20,
-     "Folder 014"},
-    {"Input15", "label_Input15_infos", "Input 15:", "Input 15 function (#INPUT15)", 21,
-     "Folder 015"},
-    {"Button1", "label_Button1_Infos", "Button 1:", "Button 1 function (#BUTTON1)", 5, "Volume -"},
-    {"Button2", "label_Button2_Infos", "Button 2:", "Button 2 function (#BUTTON2)", 4, "Volume +"},
-    {"Baudrate", "label_Baudrate_Infos", "Baudrate:", "Serial port Baudrate (#BAUDRATE)", 1,
-     "19200"},
+        {"ID", "label_ID_Infos", "ID:", "Player ID (#ID)", 1, "1"},
+        {"Volume", "label_Volume_Infos", "Volume:", "Player digital volume (#VOLUME)", 32, "32"},
+        {"Power", "label_Power_Infos", "Power:", "Energy Saving Mode (#POWER)", 0, "Off"},
+        {"Monitor", "label_Monitor_Infos", "Monitoring:", "Serial monitoring mode (#RS_MONITORING)",
+         0, "No Monitoring Mode"},
+        {"Boot", "label_Boot_Infos", "Boot:", "Default boot folder (#BOOT)", 0, "0"},
+        {"Input01", "label_Input01_Infos", "Input 01:", "Input 1 function (#INPUT01)", 7,
+         "Folder 001"},
+        {"Input02", "label_Input02_Infos", "Input 02:", "Input 2 function (#INPUT02)", 8,
+         "Folder 002"},
+        {"Input03", "label_Input03_Infos", "Input 03:", "Input 3 function (#INPUT03)", 9,
+         "Folder 003"},
+        {"Input04", "label_Input03_Infos_2", "Input 04:", "Input 4 function (#INPUT04)", 10,
+         "Folder 004"},
+        {"Input05", "label_Input05_infos", "Input 05:", "Input 5 function (#INPUT05)", 11,
+         "Folder 005"},
+        {"Input06", "label_Input06_infos", "Input 06:", "Input 6 function (#INPUT06)", 12,
+         "Folder 006"},
+        {"Input07", "label_Input07_Infos", "Input 07:", "Input 7 function (#INPUT07)", 13,
+         "Folder 007"},
+        {"Input08", "label_Input08_Infos", "Input 08:", "Input 8 function (#INPUT08)", 14,
+         "Folder 008"},
+        {"Input09", "label_Input09_Infos", "Input 09:", "Input 9 function (#INPUT09)", 15,
+         "Folder 009"},
+        {"Input10", "label_Input10_Infos", "Input 10:", "Input 10 function (#INPUT10)", 16,
+         "Folder 010"},
+        {"Input11", "label_Input11_Infos", "Input 11:", "Input 11 function (#INPUT11)", 17,
+         "Folder 011"},
+        {"Input12", "label_Input12_Infos", "Input 12:", "Input 12 function (#INPUT12)", 18,
+         "Folder 012"},
+        {"Input13", "label_Input13_Infos", "Input 13:", "Input 13 function (#INPUT13)", 19,
+         "Folder 013"},
+        {"Input14", "label_Input14_Infos", "Input 14:", "Input 14 function (#INPUT14)", 20,
+         "Folder 014"},
+        {"Input15", "label_Input15_infos", "Input 15:", "Input 15 function (#INPUT15)", 21,
+         "Folder 015"},
+        {"Button1", "label_Button1_Infos", "Button 1:", "Button 1 function (#BUTTON1)", 5,
+         "Volume -"},
+        {"Button2", "label_Button2_Infos", "Button 2:", "Button 2 function (#BUTTON2)", 4,
+         "Volume +"},
+        {"Baudrate", "label_Baudrate_Infos", "Baudrate:", "Serial port Baudrate (#BAUDRATE)", 1,
+         "19200"},
 };
 constexpr int rowCount = int(std::size(rows));
 
@@ -117,8 +127,7 @@ private slots:
     void quitEndsTheEventLoopWithZero();
 
 private:
-    template<typename T>
-    T *child(const QString &name) const
+    template<typename T> T *child(const QString &name) const
     {
         T *widget = m_window->findChild<T *>(name);
         if (!widget)
@@ -211,8 +220,7 @@ void TestMainWindow::valueLists_data()
                            << QStringList{u"Off"_s, u"On"_s};
     QTest::newRow("monitoring") << u"comboBox_Monitor"_s << 4 << QList<int>{0, 1, 2, 3}
                                 << QStringList{u"No Monitoring Mode"_s, u"Daisy Chain Mode"_s,
-                                               u"Monitoring Mode"_s,
-                                               u"Advanced Monitoring Mode"_s};
+                                               u"Monitoring Mode"_s, u"Advanced Monitoring Mode"_s};
     QTest::newRow("functions") << u"comboBox_Input01"_s << 2005
                                << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 1005, 1006, 2004}
                                << QStringList{u"Play"_s,
@@ -362,7 +370,8 @@ void TestMainWindow::actions_data()
     row("actionDefault", "&Default", "", false, true);
     row("action_English", "&English", "", false, true);
     row("action_Fran_ais", "&Français", "", false, true);
-    row("action_Generate_Configuration_File", "&Generate Configuration File", "Ctrl+S", true, false);
+    row("action_Generate_Configuration_File", "&Generate Configuration File", "Ctrl+S", true,
+        false);
     row("action_Import_Configuration_File", "&Import Configuration File", "Ctrl+O", true, false);
     row("action_Generate_Configuration_File_ToolBar", "&Generate Configuration File", "", true,
         false);
@@ -409,11 +418,10 @@ void TestMainWindow::menusAndToolBar()
                           u"actionDefault_settings"_s, u"-"_s, u"action_Select_All_Options"_s,
                           u"action_Unselect_All_options"_s, u"-"_s, u"action_Quit"_s}));
     QCOMPARE(entries(child<QMenu>(u"menu_Languages"_s)),
-             (QStringList{u"actionDefault"_s, u"-"_s, u"action_English"_s,
-                          u"action_Fran_ais"_s}));
+             (QStringList{u"actionDefault"_s, u"-"_s, u"action_English"_s, u"action_Fran_ais"_s}));
     QCOMPARE(entries(child<QMenu>(u"menu_Help"_s)),
-             (QStringList{u"actionOrvel_Home_Page"_s, u"actionContact_Technical_Support"_s,
-                          u"-"_s, u"action_About"_s}));
+             (QStringList{u"actionOrvel_Home_Page"_s, u"actionContact_Technical_Support"_s, u"-"_s,
+                          u"action_About"_s}));
 
     auto *toolBar = child<QToolBar>(u"toolBar"_s);
     QCOMPARE(entries(toolBar),
@@ -444,9 +452,9 @@ void TestMainWindow::embeddedImages_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
-    for (const char *name : {"door.png", "information.png", "email_edit.png", "house.png",
-                             "cog_edit.png", "folder_page.png", "arrow_refresh.png",
-                             "CheckAll.png", "UnCheckAll.png"}) {
+    for (const char *name :
+         {"door.png", "information.png", "email_edit.png", "house.png", "cog_edit.png",
+          "folder_page.png", "arrow_refresh.png", "CheckAll.png", "UnCheckAll.png"}) {
         QTest::newRow(name) << u":/ressources/ressources/"_s + QLatin1StringView(name)
                             << QSize(16, 16);
     }
@@ -500,8 +508,8 @@ void TestMainWindow::wholeFormCommands()
         QTest::keySequence(m_window.get(), QKeySequence(trigger));
 
     for (int row = 0; row < rowCount; ++row) {
-        const bool ticked = command == u"select"
-                || (command == u"defaults" && !unticked.contains(row));
+        const bool ticked =
+                command == u"select" || (command == u"defaults" && !unticked.contains(row));
         QCOMPARE(checkBox(row)->isChecked(), ticked);
         int expected = rows[row].defaultValue;
         if (command != u"defaults") {

@@ -36,10 +36,10 @@ QPainterPath gearPath(qreal outerRadius, qreal rootRadius, qreal holeRadius, int
     for (int i = 0; i < teeth; ++i) {
         const qreal a = i * step - M_PI / 2;
         const QPointF points[] = {
-            QPointF(rootRadius * qCos(a - step * 0.30), rootRadius * qSin(a - step * 0.30)),
-            QPointF(outerRadius * qCos(a - step * 0.17), outerRadius * qSin(a - step * 0.17)),
-            QPointF(outerRadius * qCos(a + step * 0.17), outerRadius * qSin(a + step * 0.17)),
-            QPointF(rootRadius * qCos(a + step * 0.30), rootRadius * qSin(a + step * 0.30)),
+                QPointF(rootRadius * qCos(a - step * 0.30), rootRadius * qSin(a - step * 0.30)),
+                QPointF(outerRadius * qCos(a - step * 0.17), outerRadius * qSin(a - step * 0.17)),
+                QPointF(outerRadius * qCos(a + step * 0.17), outerRadius * qSin(a + step * 0.17)),
+                QPointF(rootRadius * qCos(a + step * 0.30), rootRadius * qSin(a + step * 0.30)),
         };
         if (i == 0)
             path.moveTo(points[0]);
@@ -67,8 +67,8 @@ void drawGear(QPainter &painter, QPointF centre, qreal outerRadius, int teeth, q
     metal.setColorAt(0.0, QColor(0xf4, 0xf6, 0xf8));
     metal.setColorAt(0.45, QColor(0xc9, 0xce, 0xd4));
     metal.setColorAt(1.0, QColor(0x8a, 0x92, 0x9c));
-    painter.setPen(QPen(QColor(0x5d, 0x64, 0x6d), outline, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(
+            QPen(QColor(0x5d, 0x64, 0x6d), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(metal);
     painter.drawPath(gear);
     if (!withRing) {
@@ -120,7 +120,8 @@ void drawPencil(QPainter &painter, QPointF tip, qreal angleDegrees, qreal length
     painter.drawPolygon(woodCone);
     painter.setBrush(QColor(0x3a, 0x3a, 0x40));
     QPolygonF lead;
-    lead << QPointF(0, 0) << QPointF(cone * 0.38, -half * 0.38) << QPointF(cone * 0.38, half * 0.38);
+    lead << QPointF(0, 0) << QPointF(cone * 0.38, -half * 0.38)
+         << QPointF(cone * 0.38, half * 0.38);
     painter.drawPolygon(lead);
 
     QLinearGradient metal(0, -half, 0, half);
@@ -165,11 +166,11 @@ QImage checkBoxIcon(bool ticked)
         tick.lineTo(5.3, 12.4);
         tick.lineTo(10.4, 5.6);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(0x2a, 0x7a, 0x1c), 3.2, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
+        painter.setPen(
+                QPen(QColor(0x2a, 0x7a, 0x1c), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(tick);
-        painter.setPen(QPen(QColor(0x6c, 0xc4, 0x4a), 1.6, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
+        painter.setPen(
+                QPen(QColor(0x6c, 0xc4, 0x4a), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(tick);
     }
     return image;
@@ -233,8 +234,8 @@ QByteArray dibData(const QImage &source)
     QDataStream out(&data, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out << quint32(40) << qint32(width) << qint32(2 * height) << quint16(1) << quint16(32)
-        << quint32(0) << quint32(width * height * 4 + maskStride * height) << qint32(0)
-        << qint32(0) << quint32(0) << quint32(0);
+        << quint32(0) << quint32(width * height * 4 + maskStride * height) << qint32(0) << qint32(0)
+        << quint32(0) << quint32(0);
     for (int y = height - 1; y >= 0; --y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < width; ++x)
@@ -296,7 +297,8 @@ int main(int argc, char *argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     bool ok = save(checkBoxIcon(true), folder.filePath(QStringLiteral("ressources/CheckAll.png")))
-            && save(checkBoxIcon(false), folder.filePath(QStringLiteral("ressources/UnCheckAll.png")))
+            && save(checkBoxIcon(false),
+                    folder.filePath(QStringLiteral("ressources/UnCheckAll.png")))
             && save(aboutPicture(), folder.filePath(QStringLiteral("ressources/About.png")));
     QList<QImage> icons;
     for (int size : {256, 48, 32, 16})

@@ -23,13 +23,14 @@ void AboutWindows::updateInfos()
     ui->retranslateUi(this);
     setWindowTitle(windowTitle() + u' ' + QCoreApplication::applicationName());
     const QString domain = QCoreApplication::organizationDomain();
-    ui->label_infos->setText(
-            u"<br><b>"_s + QCoreApplication::applicationName() + u' ' + u"</b></br><br><b>"_s
-            + tr("Version:") + u"  "_s + QCoreApplication::applicationVersion()
-            + u"</b></br><p>"_s + QCoreApplication::organizationName() + u"</p><p><a href=\""_s
-            + Tessaro::homePageAddress() + u"\">"_s + domain + u"</a></p><p>"_s
-            // The system names itself: that text is data, not markup.
-            + osName().toHtmlEscaped() + u"</p>"_s);
+    ui->label_infos->setText(u"<br><b>"_s + QCoreApplication::applicationName() + u' '
+                             + u"</b></br><br><b>"_s + tr("Version:") + u"  "_s
+                             + QCoreApplication::applicationVersion() + u"</b></br><p>"_s
+                             + QCoreApplication::organizationName() + u"</p><p><a href=\""_s
+                             + Tessaro::homePageAddress() + u"\">"_s + domain
+                             + u"</a></p><p>"_s
+                             // The system names itself: that text is data, not markup.
+                             + osName().toHtmlEscaped() + u"</p>"_s);
 }
 
 QString AboutWindows::osName()
@@ -66,12 +67,12 @@ QString windowsVersionName(const QOperatingSystemVersion &version)
         const char *name;
     };
     static constexpr Release releases[] = {
-        {4, 0, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows NT")},
-        {5, 0, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows 2000")},
-        {5, 1, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows XP")},
-        {5, 2, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows 2003")},
-        {6, 0, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows Vista")},
-        {6, 1, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows 7")},
+            {4, 0, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows NT")},
+            {5, 0, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows 2000")},
+            {5, 1, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows XP")},
+            {5, 2, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows 2003")},
+            {6, 0, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows Vista")},
+            {6, 1, QT_TRANSLATE_NOOP("AboutWindows", "Microsoft Windows 7")},
     };
     for (const Release &release : releases) {
         if (version.majorVersion() == release.major && version.minorVersion() == release.minor)

@@ -69,7 +69,8 @@ void AboutWindows::setupUi(QDialog *window)
     horizontalLayout->setSizeConstraint(QLayout::SetDefaultConstraint);
     pushButton_close = new QPushButton(window);
     pushButton_close->setObjectName("pushButton_close"_L1);
-    pushButton_close->setSizePolicy(policy(pushButton_close, QSizePolicy::Fixed, QSizePolicy::Fixed));
+    pushButton_close->setSizePolicy(
+            policy(pushButton_close, QSizePolicy::Fixed, QSizePolicy::Fixed));
     pushButton_close->setLayoutDirection(Qt::RightToLeft);
     horizontalLayout->addWidget(pushButton_close);
     gridLayout->addLayout(horizontalLayout, 2, 0, 1, 2);

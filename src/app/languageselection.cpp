@@ -28,7 +28,8 @@ void MainWindow::loadLanguage()
 
 void MainWindow::loadPreferences()
 {
-    if (const std::optional<Language> stored = Tessaro::readPreferences(Tessaro::preferencesFilePath())) {
+    if (const std::optional<Language> stored =
+                Tessaro::readPreferences(Tessaro::preferencesFilePath())) {
         uncheckLanguageActions();
         actionFor(*stored)->setChecked(true);
     }

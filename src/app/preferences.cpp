@@ -43,13 +43,13 @@ QByteArray preferencesText(Language language)
     const QString name = QCoreApplication::applicationName();
     const QString stars(40, u'*');
     const QStringList lines{
-        preferencesFormatTag + preferencesFormatVersion,
-        name + u" - "_s + preferencesTitle,
-        u"Generate by: "_s + name + u' ' + QCoreApplication::applicationVersion(),
-        stars,
-        u"Language"_s,
-        stars,
-        languageName(language),
+            preferencesFormatTag + preferencesFormatVersion,
+            name + u" - "_s + preferencesTitle,
+            u"Generate by: "_s + name + u' ' + QCoreApplication::applicationVersion(),
+            stars,
+            u"Language"_s,
+            stars,
+            languageName(language),
     };
     return (lines.join(u'\n') + u'\n').toUtf8();
 }

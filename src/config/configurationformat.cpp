@@ -14,7 +14,7 @@ namespace Tessaro {
 namespace {
 
 constexpr QStringView commandNames[commandCount] = {
-    u"PLAY", u"STOP", u"NEXT_TRACK", u"PREV_TRACK", u"VOLUME_PLUS", u"VOLUME_MINUS",
+        u"PLAY", u"STOP", u"NEXT_TRACK", u"PREV_TRACK", u"VOLUME_PLUS", u"VOLUME_MINUS",
 };
 constexpr QStringView folderPrefix = u"FOLDER";
 constexpr QStringView serialCommandPrefix = u"RS";
@@ -189,6 +189,17 @@ QList<RecognisedLine> readConfiguration(const QByteArray &content)
         }
     }
     return lines;
+}
+
+std::array<ImportedRow, optionCount> importedRows(const QList<RecognisedLine> &lines)
+{
+    std::array<ImportedRow, optionCount> rows;
+    for (const RecognisedLine &line : lines) {
+        rows[line.row].named = true;
+        if (line.accepted)
+            rows[line.row].value = line.value;
+    }
+    return rows;
 }
 
 QString reportEntryText(const QString &keyText, bool accepted, int lineNumber)

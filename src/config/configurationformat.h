@@ -48,11 +48,20 @@ struct RecognisedLine
     int row = 0;        // index into optionCatalogue
     int lineNumber = 0; // 1 for the file's first line
     bool accepted = false;
-    int value = -1;     // widget value when accepted
+    int value = -1; // widget value when accepted
 };
 
 // Every recognised line of a file's content, in file order.
 QList<RecognisedLine> readConfiguration(const QByteArray &content);
+
+// What an import leaves in each row: whether a line named it, and the last
+// value accepted for it, if any.
+struct ImportedRow
+{
+    bool named = false;
+    std::optional<int> value;
+};
+std::array<ImportedRow, optionCount> importedRows(const QList<RecognisedLine> &lines);
 
 // What the report says of one recognised line: the key padded with '-' to 30
 // characters, then "OK", or "ERROR" and the line number.

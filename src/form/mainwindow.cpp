@@ -12,9 +12,9 @@
 
 #include <algorithm>
 
-using Tessaro::ValueList;
 using Tessaro::optionCatalogue;
 using Tessaro::optionCount;
+using Tessaro::ValueList;
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>())
@@ -147,7 +147,8 @@ QStringList widestFunctionCandidates(const QStringList &functions)
     QStringList candidates = functions.mid(0, Tessaro::commandCount);
     candidates << functions.value(Tessaro::firstFolderEntry)
                << functions.value(Tessaro::firstSerialCommandEntry - 1)
-               << functions.value(Tessaro::firstSerialCommandEntry) << functions.value(Tessaro::functionCount - 1);
+               << functions.value(Tessaro::firstSerialCommandEntry)
+               << functions.value(Tessaro::functionCount - 1);
     return candidates;
 }
 

@@ -24,10 +24,10 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using Tessaro::OptionRow;
-using Tessaro::ValueList;
 using Tessaro::optionCatalogue;
 using Tessaro::optionCount;
+using Tessaro::OptionRow;
+using Tessaro::ValueList;
 
 namespace Ui {
 
@@ -44,49 +44,50 @@ struct ActionEntry
 };
 
 const ActionEntry actionEntries[] = {
-    {&MainWindow::action_Quit, "action_Quit", QT_TRANSLATE_NOOP("MainWindow", "&Quit"), "Ctrl+Q",
-     "door.png", false},
-    {&MainWindow::action_About, "action_About", QT_TRANSLATE_NOOP("MainWindow", "&About"), nullptr,
-     "information.png", false},
-    {&MainWindow::actionContact_Technical_Support, "actionContact_Technical_Support",
-     QT_TRANSLATE_NOOP("MainWindow", "&Contact Technical Support"), nullptr, "email_edit.png",
-     false},
-    {&MainWindow::actionOrvel_Home_Page, "actionOrvel_Home_Page",
-     QT_TRANSLATE_NOOP("MainWindow", "&Orvel Home Page"), nullptr, "house.png", false},
-    {&MainWindow::actionDefault, "actionDefault", QT_TRANSLATE_NOOP("MainWindow", "&Default"),
-     nullptr, nullptr, true},
-    {&MainWindow::action_English, "action_English", QT_TRANSLATE_NOOP("MainWindow", "&English"),
-     nullptr, nullptr, true},
-    {&MainWindow::action_Fran_ais, "action_Fran_ais", QT_TRANSLATE_NOOP("MainWindow", "&Français"),
-     nullptr, nullptr, true},
-    {&MainWindow::action_Generate_Configuration_File, "action_Generate_Configuration_File",
-     QT_TRANSLATE_NOOP("MainWindow", "&Generate Configuration File"), "Ctrl+S", "cog_edit.png",
-     false},
-    {&MainWindow::action_Import_Configuration_File, "action_Import_Configuration_File",
-     QT_TRANSLATE_NOOP("MainWindow", "&Import Configuration File"), "Ctrl+O", "folder_page.png",
-     false},
-    {&MainWindow::action_Generate_Configuration_File_ToolBar,
-     "action_Generate_Configuration_File_ToolBar",
-     QT_TRANSLATE_NOOP("MainWindow", "&Generate Configuration File"), nullptr, "cog_edit.png",
-     false},
-    {&MainWindow::action_Import_Configuration_File_Toolbar,
-     "action_Import_Configuration_File_Toolbar",
-     QT_TRANSLATE_NOOP("MainWindow", "Import Configuration File"), nullptr, "folder_page.png",
-     false},
-    {&MainWindow::actionDefault_settings, "actionDefault_settings",
-     QT_TRANSLATE_NOOP("MainWindow", "&Apply Default Settings"), "Ctrl+D", "arrow_refresh.png",
-     false},
-    {&MainWindow::actionDefault_settings_ToolBar, "actionDefault_settings_ToolBar",
-     QT_TRANSLATE_NOOP("MainWindow", "Apply Default Settings"), nullptr, "arrow_refresh.png",
-     false},
-    {&MainWindow::action_Select_All_Options, "action_Select_All_Options",
-     QT_TRANSLATE_NOOP("MainWindow", "&Select All Options"), "Ctrl+C", "CheckAll.png", false},
-    {&MainWindow::action_Unselect_All_options, "action_Unselect_All_options",
-     QT_TRANSLATE_NOOP("MainWindow", "&Unselect All options"), "Ctrl+U", "UnCheckAll.png", false},
-    {&MainWindow::action_Select_All_Options_Toolbar, "action_Select_All_Options_Toolbar",
-     QT_TRANSLATE_NOOP("MainWindow", "Select All Options"), nullptr, "CheckAll.png", false},
-    {&MainWindow::action_Unselect_All_options_Toolbar, "action_Unselect_All_options_Toolbar",
-     QT_TRANSLATE_NOOP("MainWindow", "Unselect All options"), nullptr, "UnCheckAll.png", false},
+        {&MainWindow::action_Quit, "action_Quit", QT_TRANSLATE_NOOP("MainWindow", "&Quit"),
+         "Ctrl+Q", "door.png", false},
+        {&MainWindow::action_About, "action_About", QT_TRANSLATE_NOOP("MainWindow", "&About"),
+         nullptr, "information.png", false},
+        {&MainWindow::actionContact_Technical_Support, "actionContact_Technical_Support",
+         QT_TRANSLATE_NOOP("MainWindow", "&Contact Technical Support"), nullptr, "email_edit.png",
+         false},
+        {&MainWindow::actionOrvel_Home_Page, "actionOrvel_Home_Page",
+         QT_TRANSLATE_NOOP("MainWindow", "&Orvel Home Page"), nullptr, "house.png", false},
+        {&MainWindow::actionDefault, "actionDefault", QT_TRANSLATE_NOOP("MainWindow", "&Default"),
+         nullptr, nullptr, true},
+        {&MainWindow::action_English, "action_English", QT_TRANSLATE_NOOP("MainWindow", "&English"),
+         nullptr, nullptr, true},
+        {&MainWindow::action_Fran_ais, "action_Fran_ais",
+         QT_TRANSLATE_NOOP("MainWindow", "&Français"), nullptr, nullptr, true},
+        {&MainWindow::action_Generate_Configuration_File, "action_Generate_Configuration_File",
+         QT_TRANSLATE_NOOP("MainWindow", "&Generate Configuration File"), "Ctrl+S", "cog_edit.png",
+         false},
+        {&MainWindow::action_Import_Configuration_File, "action_Import_Configuration_File",
+         QT_TRANSLATE_NOOP("MainWindow", "&Import Configuration File"), "Ctrl+O", "folder_page.png",
+         false},
+        {&MainWindow::action_Generate_Configuration_File_ToolBar,
+         "action_Generate_Configuration_File_ToolBar",
+         QT_TRANSLATE_NOOP("MainWindow", "&Generate Configuration File"), nullptr, "cog_edit.png",
+         false},
+        {&MainWindow::action_Import_Configuration_File_Toolbar,
+         "action_Import_Configuration_File_Toolbar",
+         QT_TRANSLATE_NOOP("MainWindow", "Import Configuration File"), nullptr, "folder_page.png",
+         false},
+        {&MainWindow::actionDefault_settings, "actionDefault_settings",
+         QT_TRANSLATE_NOOP("MainWindow", "&Apply Default Settings"), "Ctrl+D", "arrow_refresh.png",
+         false},
+        {&MainWindow::actionDefault_settings_ToolBar, "actionDefault_settings_ToolBar",
+         QT_TRANSLATE_NOOP("MainWindow", "Apply Default Settings"), nullptr, "arrow_refresh.png",
+         false},
+        {&MainWindow::action_Select_All_Options, "action_Select_All_Options",
+         QT_TRANSLATE_NOOP("MainWindow", "&Select All Options"), "Ctrl+C", "CheckAll.png", false},
+        {&MainWindow::action_Unselect_All_options, "action_Unselect_All_options",
+         QT_TRANSLATE_NOOP("MainWindow", "&Unselect All options"), "Ctrl+U", "UnCheckAll.png",
+         false},
+        {&MainWindow::action_Select_All_Options_Toolbar, "action_Select_All_Options_Toolbar",
+         QT_TRANSLATE_NOOP("MainWindow", "Select All Options"), nullptr, "CheckAll.png", false},
+        {&MainWindow::action_Unselect_All_options_Toolbar, "action_Unselect_All_options_Toolbar",
+         QT_TRANSLATE_NOOP("MainWindow", "Unselect All options"), nullptr, "UnCheckAll.png", false},
 };
 
 // The language and Help actions, listed first, carry the window font.
@@ -191,9 +192,8 @@ void MainWindow::setupUi(QMainWindow *window)
 
         row.infoLabel = new InfoLabel(scrollAreaWidgetContents);
         row.infoLabel->setObjectName(QLatin1StringView(option.infoLabelName));
-        row.infoLabel->setPalette(textPalette(i < Tessaro::warmInfoColourRows
-                                                      ? QColor(172, 163, 153)
-                                                      : QColor(172, 168, 153)));
+        row.infoLabel->setPalette(textPalette(
+                i < Tessaro::warmInfoColourRows ? QColor(172, 163, 153) : QColor(172, 168, 153)));
         row.infoLabel->setFont(infoFont);
         row.infoLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.layout->addWidget(row.infoLabel);

@@ -20,10 +20,10 @@ struct OptionRow
     const char *label;         // check box text, translated in context "MainWindow"
     const char *info;          // info label text, translated in context "MainWindow"
     ValueList list;
-    int digitWindow;           // characters read after a numeric key
-    int minimum;               // spin box range, which is also what an import accepts
+    int digitWindow; // characters read after a numeric key
+    int minimum;     // spin box range, which is also what an import accepts
     int maximum;
-    int defaultValue;          // spin box value or list entry
+    int defaultValue; // spin box value or list entry
 };
 
 inline constexpr int optionCount = 23;

@@ -18,7 +18,7 @@ bool runningAsRoot();
 
 struct ChildOptions
 {
-    QByteArray input;         // given on stdin
+    QByteArray input; // given on stdin
     bool unprivileged = false;
     QString workingDirectory; // ours when empty
     QStringList environment;  // "NAME=value" entries set on top of ours

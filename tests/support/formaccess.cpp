@@ -12,8 +12,7 @@ namespace TestSupport {
 
 namespace {
 
-template<typename T>
-T *named(const QWidget *window, const QString &name)
+template<typename T> T *named(const QWidget *window, const QString &name)
 {
     T *child = window->findChild<T *>(name);
     if (!child)
@@ -24,10 +23,10 @@ T *named(const QWidget *window, const QString &name)
 } // namespace
 
 const QStringList rowStems{
-    u"ID"_s,      u"Volume"_s,  u"Power"_s,   u"Monitor"_s, u"Boot"_s,    u"Input01"_s,
-    u"Input02"_s, u"Input03"_s, u"Input04"_s, u"Input05"_s, u"Input06"_s, u"Input07"_s,
-    u"Input08"_s, u"Input09"_s, u"Input10"_s, u"Input11"_s, u"Input12"_s, u"Input13"_s,
-    u"Input14"_s, u"Input15"_s, u"Button1"_s, u"Button2"_s, u"Baudrate"_s,
+        u"ID"_s,      u"Volume"_s,  u"Power"_s,   u"Monitor"_s, u"Boot"_s,     u"Input01"_s,
+        u"Input02"_s, u"Input03"_s, u"Input04"_s, u"Input05"_s, u"Input06"_s,  u"Input07"_s,
+        u"Input08"_s, u"Input09"_s, u"Input10"_s, u"Input11"_s, u"Input12"_s,  u"Input13"_s,
+        u"Input14"_s, u"Input15"_s, u"Button1"_s, u"Button2"_s, u"Baudrate"_s,
 };
 
 QCheckBox *FormAccess::checkBox(const QString &stem) const
@@ -83,7 +82,8 @@ QStringList FormAccess::state() const
 {
     QStringList rows;
     for (const QString &stem : rowStems)
-        rows.append((ticked(stem) ? QString() : u"-"_s) + stem + u'=' + QString::number(value(stem)));
+        rows.append((ticked(stem) ? QString() : u"-"_s) + stem + u'='
+                    + QString::number(value(stem)));
     return rows;
 }
 

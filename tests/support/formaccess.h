@@ -17,7 +17,7 @@ extern const QStringList rowStems;
 class FormAccess
 {
 public:
-    explicit FormAccess(QWidget *window) : m_window(window) {}
+    explicit FormAccess(QWidget *window) : m_window(window) { }
 
     QCheckBox *checkBox(const QString &stem) const;
     QWidget *valueWidget(const QString &stem) const; // the spin box or combo box

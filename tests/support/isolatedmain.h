@@ -17,13 +17,13 @@ std::optional<int> runFromTemporaryCopy(int argc, char **argv);
 
 } // namespace TestSupport
 
-#define TESSARO_ISOLATED_GUI_TEST_MAIN(TestClass)                                                  \
-    int main(int argc, char **argv)                                                                \
-    {                                                                                              \
-        if (const std::optional<int> copyResult = TestSupport::runFromTemporaryCopy(argc, argv))   \
-            return *copyResult;                                                                    \
-        Tessaro::setApplicationIdentity();                                                         \
-        QApplication application(argc, argv);                                                      \
-        TestClass test;                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                    \
+#define TESSARO_ISOLATED_GUI_TEST_MAIN(TestClass) \
+    int main(int argc, char **argv) \
+    { \
+        if (const std::optional<int> copyResult = TestSupport::runFromTemporaryCopy(argc, argv)) \
+            return *copyResult; \
+        Tessaro::setApplicationIdentity(); \
+        QApplication application(argc, argv); \
+        TestClass test; \
+        return QTest::qExec(&test, argc, argv); \
     }

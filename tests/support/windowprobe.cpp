@@ -42,8 +42,7 @@ int main(int argc, char *argv[])
         out << "title=" << window.windowTitle() << '\n'
             << "menu=" << window.findChild<QMenu *>(u"menuFile"_s)->title() << '\n'
             << "row=" << window.findChild<QCheckBox *>(u"checkBox_ID"_s)->text() << '\n'
-            << "power=" << window.findChild<QComboBox *>(u"comboBox_Power"_s)->itemText(0)
-            << '\n';
+            << "power=" << window.findChild<QComboBox *>(u"comboBox_Power"_s)->itemText(0) << '\n';
     }
     return result;
 }
