@@ -1,9 +1,11 @@
-// How long the configuration file's rules take: writing a whole form,
-// reading a normal file, and reading the largest file an import accepts.
+// How long generating and importing take, without their dialogs: a whole
+// form, a normal file, and the largest file an import accepts.
 
 #include "configurationfile.h"
 #include "configurationformat.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Tessaro;
@@ -35,40 +37,50 @@ class BenchConfigurationFormat : public QObject
     Q_OBJECT
 
 private slots:
-    void writeEveryRow();
-    void readNormalFile();
-    void readLargestFile();
-    void reportLargestFile();
+    void initTestCase();
+    void generateFile();
+    void importFile_data();
+    void importFile();
+
+private:
+    QTemporaryDir m_folder;
 };
 
-void BenchConfigurationFormat::writeEveryRow()
+void BenchConfigurationFormat::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+}
+
+void BenchConfigurationFormat::generateFile()
 {
     const FormSettings settings = everyRowTicked();
+    const QString path = m_folder.filePath(QStringLiteral("config.txt"));
     QBENCHMARK {
-        configurationText(settings);
+        QVERIFY(saveConfigurationFile(path, configurationText(settings)));
     }
 }
 
-void BenchConfigurationFormat::readNormalFile()
+void BenchConfigurationFormat::importFile_data()
 {
-    const QByteArray content = configurationText(everyRowTicked());
-    QBENCHMARK {
-        readConfiguration(content);
-    }
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("every row") << configurationText(everyRowTicked());
+    QTest::newRow("1 MiB of lines") << largestAcceptedFile();
 }
 
-void BenchConfigurationFormat::readLargestFile()
+void BenchConfigurationFormat::importFile()
 {
-    const QByteArray content = largestAcceptedFile();
+    // All an import does before it shows its report: read the file, read its
+    // lines, settle each row, write the report.
+    QFETCH(QByteArray, content);
+    const QString path = m_folder.filePath(QStringLiteral("import.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
     QBENCHMARK {
-        readConfiguration(content);
-    }
-}
-
-void BenchConfigurationFormat::reportLargestFile()
-{
-    const QList<RecognisedLine> lines = readConfiguration(largestAcceptedFile());
-    QBENCHMARK {
+        QByteArray read;
+        QCOMPARE(loadConfigurationFile(path, read), LoadResult::Loaded);
+        const QList<RecognisedLine> lines = readConfiguration(read);
+        importedRows(lines);
         importReport(lines);
     }
 }

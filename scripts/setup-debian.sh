@@ -1,12 +1,14 @@
 #!/bin/sh
 # Installs what building, running and testing the program need on Debian 12,
-# as root or through sudo. Packages already installed are left alone.
+# as root or through sudo, and any further packages named as arguments.
+# Packages already installed are left alone.
 set -eu
 
 packages="
     build-essential cmake ninja-build
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core xvfb xauth
+    $*
 "
 
 missing=""

@@ -128,16 +128,15 @@ void MainWindow::on_action_Unselect_All_options_Toolbar_triggered()
 
 namespace {
 
-// Makes a combo box wide enough for the widest of the given texts. Qt sizes it
-// in widths of 'X', so only these texts are measured, not every entry.
-void fitToTexts(QComboBox *combo, const QStringList &texts)
+// The width, in the 'X's by which Qt sizes a combo box, that the widest of
+// texts needs. Only these texts are measured, never every entry of a list.
+int contentsLength(const QFontMetrics &metrics, const QStringList &texts)
 {
-    const QFontMetrics metrics = combo->fontMetrics();
     int widest = 0;
     for (const QString &text : texts)
         widest = std::max(widest, metrics.horizontalAdvance(text));
     const int character = metrics.horizontalAdvance(u'X');
-    combo->setMinimumContentsLength((widest + character - 1) / character);
+    return (widest + character - 1) / character;
 }
 
 // The function entries that can be the widest: the six commands and the ends
@@ -156,10 +155,12 @@ QStringList widestFunctionCandidates(const QStringList &functions)
 
 void MainWindow::fillValueLists()
 {
-    // One model for the 17 function rows: filling it refills them all.
+    // One model for the 17 function rows: filling it refills them all. They
+    // share a font, so their width is measured once.
     const QStringList functions = Tessaro::valueListTexts(ValueList::Functions);
     ui->functionList->setStringList(functions);
-    const QStringList functionCandidates = widestFunctionCandidates(functions);
+    const QFontMetrics metrics(font());
+    const int functionLength = contentsLength(metrics, widestFunctionCandidates(functions));
 
     for (int i = 0; i < optionCount; ++i) {
         const ValueList list = optionCatalogue[i].list;
@@ -168,14 +169,14 @@ void MainWindow::fillValueLists()
         case ValueList::None:
             break;
         case ValueList::Functions:
-            fitToTexts(combo, functionCandidates);
+            combo->setMinimumContentsLength(functionLength);
             break;
         case ValueList::Power:
         case ValueList::Monitoring: {
             const QStringList texts = Tessaro::valueListTexts(list);
             combo->clear();
             combo->addItems(texts);
-            fitToTexts(combo, texts);
+            combo->setMinimumContentsLength(contentsLength(metrics, texts));
             break;
         }
         case ValueList::BaudRates: {
@@ -184,7 +185,7 @@ void MainWindow::fillValueLists()
             combo->clear();
             for (int entry = 0; entry < int(texts.size()); ++entry)
                 combo->addItem(texts[entry], Tessaro::baudRates[entry]);
-            fitToTexts(combo, texts);
+            combo->setMinimumContentsLength(contentsLength(metrics, texts));
             break;
         }
         }

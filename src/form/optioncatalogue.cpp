@@ -40,6 +40,18 @@ QStringList translated(const char *const *texts, int count)
     return list;
 }
 
+// The prefix followed by the number in three digits: "Folder 007".
+QString numbered(const QString &prefix, int number)
+{
+    QString text;
+    text.reserve(prefix.size() + 3);
+    text += prefix;
+    text += QChar(u'0' + number / 100);
+    text += QChar(u'0' + number / 10 % 10);
+    text += QChar(u'0' + number % 10);
+    return text;
+}
+
 QStringList functionTexts()
 {
     QStringList list = translated(commandTexts, commandCount);
@@ -47,10 +59,10 @@ QStringList functionTexts()
     // Only the prefixes are translated; the three digits are appended as they are.
     const QString folder = QCoreApplication::translate("MainWindow", "Folder ");
     for (int number = 0; number < folderCount; ++number)
-        list.append(folder + QString::number(number).rightJustified(3, u'0'));
+        list.append(numbered(folder, number));
     const QString serialCommand = QCoreApplication::translate("MainWindow", "Serial Command ");
     for (int number = 1; number <= serialCommandCount; ++number)
-        list.append(serialCommand + QString::number(number).rightJustified(3, u'0'));
+        list.append(numbered(serialCommand, number));
     return list;
 }
 

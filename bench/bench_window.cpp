@@ -1,0 +1,131 @@
+// What a user waits for: the window at start, a language switch, the import
+// report box. Compare each figure with its floor: the bare form for start-up,
+// re-texting the window for a language switch.
+
+#include "configurationformat.h"
+#include "importreport.h"
+#include "isolatedmain.h"
+#include "language.h"
+#include "mainwindow.h"
+#include "windows.h"
+
+#include <QAction>
+#include <QMessageBox>
+#include <QProcess>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+class BenchWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUp();
+    void bareForm();
+    void switchLanguage();
+    void retranslateOnly();
+    void importReportBox_data();
+    void importReportBox();
+    void residentMemory_data();
+    void residentMemory();
+};
+
+void BenchWindow::startUp()
+{
+    // Windows are kept until the end, so that closing them is not measured.
+    std::vector<std::unique_ptr<MainWindow>> windows;
+    QBENCHMARK {
+        windows.push_back(std::make_unique<MainWindow>());
+        showAndPaint(*windows.back());
+    }
+}
+
+void BenchWindow::bareForm()
+{
+    std::vector<std::unique_ptr<BareForm>> forms;
+    QBENCHMARK {
+        forms.push_back(std::make_unique<BareForm>());
+        showAndPaint(forms.back()->window);
+    }
+}
+
+void BenchWindow::switchLanguage()
+{
+    MainWindow window;
+    showAndPaint(window);
+    QAction *french = window.findChild<QAction *>(u"action_Fran_ais"_s);
+    QAction *english = window.findChild<QAction *>(u"action_English"_s);
+    QBENCHMARK {
+        french->trigger();
+        waitForPaint(window);
+        english->trigger();
+        waitForPaint(window);
+    }
+}
+
+void BenchWindow::retranslateOnly()
+{
+    BareForm form;
+    showAndPaint(form.window);
+    QBENCHMARK {
+        Tessaro::loadTranslations(Tessaro::Language::French);
+        form.form.retranslateUi();
+        waitForPaint(form.window);
+        Tessaro::loadTranslations(Tessaro::Language::English);
+        form.form.retranslateUi();
+        waitForPaint(form.window);
+    }
+}
+
+void BenchWindow::importReportBox_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    Tessaro::FormSettings settings;
+    for (int i = 0; i < Tessaro::optionCount; ++i)
+        settings[i] = {true, Tessaro::optionCatalogue[i].defaultValue};
+    const QByteArray normal = Tessaro::configurationText(settings);
+    QTest::newRow("every row") << normal;
+    QByteArray largest;
+    while (largest.size() + normal.size() <= 1024 * 1024)
+        largest += normal;
+    QTest::newRow("1 MiB of lines") << largest;
+}
+
+void BenchWindow::importReportBox()
+{
+    QFETCH(QByteArray, content);
+    const QList<Tessaro::RecognisedLine> lines = Tessaro::readConfiguration(content);
+    QBENCHMARK {
+        QMessageBox box;
+        box.setWindowTitle(u"Import Configuration File"_s);
+        box.setIcon(QMessageBox::Information);
+        Tessaro::setImportReport(box, lines);
+        showAndPaint(box);
+    }
+}
+
+void BenchWindow::residentMemory_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("bare form") << u"bare"_s;
+    QTest::newRow("main window") << u"main"_s;
+}
+
+void BenchWindow::residentMemory()
+{
+    // Peak memory is the whole process's, so each window is measured in a
+    // process of its own.
+    QFETCH(QString, window);
+    QProcess process;
+    process.start(QStringLiteral(RESIDENT_MEMORY), {window});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+    const qreal kibibytes = process.readAllStandardOutput().trimmed().toDouble();
+    QVERIFY(kibibytes > 0);
+    QTest::setBenchmarkResult(kibibytes * 1024, QTest::BytesAllocated);
+}
+
+TESSARO_ISOLATED_GUI_TEST_MAIN(BenchWindow)
+#include "bench_window.moc"

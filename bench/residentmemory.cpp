@@ -1,0 +1,46 @@
+// Prints the peak resident memory, in KiB, of a process that has shown and
+// painted the main window ("main") or its bare form ("bare").
+
+#include "applicationidentity.h"
+#include "mainwindow.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+long peakResidentKibibytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Tessaro::setApplicationIdentity();
+    QApplication application(argc, argv);
+    if (argc != 2)
+        return 2;
+    if (std::strcmp(argv[1], "main") == 0) {
+        MainWindow window;
+        showAndPaint(window);
+        std::printf("%ld\n", peakResidentKibibytes());
+    } else {
+        BareForm form;
+        showAndPaint(form.window);
+        std::printf("%ld\n", peakResidentKibibytes());
+    }
+    return 0;
+}
