@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -133,6 +134,7 @@ private slots:
     void defaultFollowsTheSystemLanguage_data();
     void defaultFollowsTheSystemLanguage();
     void unwritableFolderLeavesNoFile();
+    void preferencesFileThatIsAFolder();
 
 private:
     void startWindow();
@@ -423,6 +425,17 @@ void TestLanguage::storedLanguageStartsTheNextWindow_data()
     QTest::newRow("leading blank") << preferences(" French") << u"actionDefault"_s;
     QTest::newRow("lower case") << preferences("french") << u"actionDefault"_s;
     QTest::newRow("empty file") << "\n"_ba.chopped(1) << u"actionDefault"_s;
+    // Whatever else lies there, the program starts as if there were nothing.
+    QByteArray noise(4096, '\0');
+    QRandomGenerator random(11);
+    for (char &byte : noise)
+        byte = char(random.bounded(256));
+    QTest::newRow("random bytes") << noise << u"actionDefault"_s;
+    QTest::newRow("NUL bytes") << QByteArray(4096, '\0') << u"actionDefault"_s;
+    QTest::newRow("one huge line") << "MSC11.00" + QByteArray(64 * 1024 * 1024, 'x')
+                                   << u"actionDefault"_s;
+    QTest::newRow("CR line ends only") << preferences("French").replace('\n', '\r')
+                                       << u"actionDefault"_s;
 }
 
 void TestLanguage::storedLanguageStartsTheNextWindow()
@@ -522,12 +535,28 @@ void TestLanguage::unwritableFolderLeavesNoFile()
     options.unprivileged = true;
     options.workingDirectory = folder.path();
     options.environment = QStringList{u"XDG_CONFIG_HOME="_s + configHome.path()};
-    const ChildResult result = runChild(probe, {u"action_Fran_ais"_s}, options);
+    const ChildResult chosen = runChild(probe, {u"action_Fran_ais"_s}, options);
+    const ChildResult next = runChild(probe, {}, options);
     setMode(folder.path(), 0755);
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY(QString::fromUtf8(result.output).contains(u"checked=action_Fran_ais"_s));
+
+    QCOMPARE(chosen.exitCode, 0);
+    QVERIFY(QString::fromUtf8(chosen.output).contains(u"checked=action_Fran_ais"_s));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{u"windowprobe"_s});
+    // Nothing was remembered, and nothing was said.
+    QCOMPARE(next.exitCode, 0);
+    QVERIFY(QString::fromUtf8(next.output).contains(u"checked=actionDefault"_s));
+}
+
+void TestLanguage::preferencesFileThatIsAFolder()
+{
+    QVERIFY(QDir().mkdir(preferencesPath()));
+    startWindow();
+    QCOMPARE(checkedLanguage(), u"actionDefault"_s);
+    trigger(u"action_Fran_ais"_s);
+    m_window.reset();
+    QVERIFY(QFileInfo(preferencesPath()).isDir());
+    QVERIFY(QDir().rmdir(preferencesPath()));
 }
 
 TESSARO_ISOLATED_GUI_TEST_MAIN(TestLanguage)

@@ -57,7 +57,8 @@ void setImportReport(QMessageBox &box, const QList<RecognisedLine> &lines)
                          metrics.lineSpacing() * longReportVisibleLines + margins);
     layout->addWidget(view);
     layout->addWidget(new QLabel(u"<b>"_s + importConclusion() + u"</b>"_s, report));
-    box.layout()->replaceWidget(label, report);
+    // The label's old layout item is ours to delete.
+    delete box.layout()->replaceWidget(label, report);
 }
 
 } // namespace Tessaro

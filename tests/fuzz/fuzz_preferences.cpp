@@ -1,0 +1,46 @@
+// libFuzzer: any bytes, read as the preferences file a previous run (or
+// anything else) left beside the program.
+
+#include "preferences.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace Tessaro;
+
+namespace {
+
+void require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tessaro - Configuration File Generator"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.1.0"));
+    const QByteArray content =
+            QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const std::optional<Language> language = parsePreferences(content);
+
+    // A language is read only from a file whose first line carries the tag
+    // and the version, and a file written for it reads back the same.
+    if (language) {
+        QTextStream stream(content);
+        const QString first = stream.readLine();
+        require(first.contains(preferencesFormatTag) && first.contains(preferencesFormatVersion),
+                "a first line with tag and version");
+        require(parsePreferences(preferencesText(*language)) == language, "written reads back");
+    }
+    return 0;
+}
