@@ -2,29 +2,16 @@
 // an import would put into the form and report must always make sense.
 
 #include "configurationformat.h"
+#include "require.h"
 
 #include <QByteArray>
 #include <QRegularExpression>
 #include <QString>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 using namespace Tessaro;
-
-namespace {
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -1,34 +1,21 @@
 // libFuzzer: any bytes, read as the preferences file a previous run (or
 // anything else) left beside the program.
 
+#include "applicationidentity.h"
 #include "preferences.h"
+#include "require.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace Tessaro;
 
-namespace {
-
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Tessaro - Configuration File Generator"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.1.0"));
+    static const bool identified = (Tessaro::setApplicationIdentity(), true);
+    Q_UNUSED(identified);
     const QByteArray content =
             QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const std::optional<Language> language = parsePreferences(content);
