@@ -358,9 +358,14 @@ void TestConfigurationCommands::importReadsLineByLine_data()
     for (char &byte : noise)
         byte = char(random.bounded(256));
     row("random bytes", noise.replace('#', '@'), QString(), {});
-    row("NUL bytes", QByteArray(4096, '\0') + "\n#ID:\0" "5\n\0#ID:9\n"_ba, entry("#ID:"),
-        {u"ID=5"_s});
-    row("invalid UTF-8", "#ID:\xff" "12\n#INPUT01:\xc3(PLAY\n#BOOT:\xe2\x82\n",
+    row("NUL bytes",
+        QByteArray(4096, '\0')
+                + "\n#ID:\0"
+                  "5\n\0#ID:9\n"_ba,
+        entry("#ID:"), {u"ID=5"_s});
+    row("invalid UTF-8",
+        "#ID:\xff"
+        "12\n#INPUT01:\xc3(PLAY\n#BOOT:\xe2\x82\n",
         entry("#ID:") + entry("#INPUT01:", 2) + entry("#BOOT:", 3),
         {u"ID=12"_s, u"Input01=7"_s, u"Boot=0"_s});
     row("one line of 1 MiB", "#BOOT:" + QByteArray(1024 * 1024 - 6, '7'), entry("#BOOT:"),

@@ -17,6 +17,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -131,9 +132,11 @@ private slots:
     void storedLanguageStartsTheNextWindow();
     void translationFileLookup_data();
     void translationFileLookup();
+    void installedDataFolder();
     void defaultFollowsTheSystemLanguage_data();
     void defaultFollowsTheSystemLanguage();
     void unwritableFolderLeavesNoFile();
+    void unwritableFolderRemembersInTheUsersFolder();
     void preferencesFileThatIsAFolder();
 
 private:
@@ -432,10 +435,10 @@ void TestLanguage::storedLanguageStartsTheNextWindow_data()
         byte = char(random.bounded(256));
     QTest::newRow("random bytes") << noise << u"actionDefault"_s;
     QTest::newRow("NUL bytes") << QByteArray(4096, '\0') << u"actionDefault"_s;
-    QTest::newRow("one huge line") << "MSC11.00" + QByteArray(64 * 1024 * 1024, 'x')
-                                   << u"actionDefault"_s;
-    QTest::newRow("CR line ends only") << preferences("French").replace('\n', '\r')
-                                       << u"actionDefault"_s;
+    QTest::newRow("one huge line")
+            << "MSC11.00" + QByteArray(64 * 1024 * 1024, 'x') << u"actionDefault"_s;
+    QTest::newRow("CR line ends only")
+            << preferences("French").replace('\n', '\r') << u"actionDefault"_s;
 }
 
 void TestLanguage::storedLanguageStartsTheNextWindow()
@@ -492,6 +495,29 @@ void TestLanguage::translationFileLookup()
     QFile::remove(QCoreApplication::applicationDirPath() + u'/' + name);
 }
 
+void TestLanguage::installedDataFolder()
+{
+    // An installation: the program in bin/, its data in share/tessaro/.
+    QTemporaryDir prefix;
+    QVERIFY(QDir(prefix.path()).mkpath(u"bin"_s));
+    QVERIFY(QDir(prefix.path()).mkpath(u"share/tessaro/translations"_s));
+    const QString probe = copyForEveryone(QStringLiteral(WINDOW_PROBE), prefix.filePath(u"bin"_s));
+    QVERIFY(!probe.isEmpty());
+    QVERIFY(writeTranslation(prefix.filePath(u"share/tessaro/translations/LanguageData_fr.qm"_s),
+                             u"&File"_s, u"&Datei"_s));
+    QImage image(20, 20, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(prefix.filePath(u"share/tessaro/ico256x256Win.ico"_s), "ICO"));
+
+    ChildOptions options;
+    options.workingDirectory = prefix.path();
+    const ChildResult result = runChild(probe, {u"action_Fran_ais"_s}, options);
+    QCOMPARE(result.exitCode, 0);
+    const QStringList shown = QString::fromUtf8(result.output).split(u'\n');
+    QVERIFY2(shown.contains(u"menu=&Datei"_s), result.output.constData());
+    QVERIFY2(shown.contains(u"icon=20x20"_s), result.output.constData());
+}
+
 void TestLanguage::defaultFollowsTheSystemLanguage_data()
 {
     QTest::addColumn<QString>("locale");
@@ -546,6 +572,42 @@ void TestLanguage::unwritableFolderLeavesNoFile()
     // Nothing was remembered, and nothing was said.
     QCOMPARE(next.exitCode, 0);
     QVERIFY(QString::fromUtf8(next.output).contains(u"checked=actionDefault"_s));
+}
+
+void TestLanguage::unwritableFolderRemembersInTheUsersFolder()
+{
+    // An installed program: its folder is not the user's, the user's
+    // configuration folder is.
+    QTemporaryDir folder;
+    QTemporaryDir configHome;
+    const QString probe = copyForEveryone(QStringLiteral(WINDOW_PROBE), folder.path());
+    QVERIFY(!probe.isEmpty());
+    QVERIFY(setMode(folder.path(), 0555));
+    QVERIFY(setMode(configHome.path(), 0777));
+    ChildOptions options;
+    options.unprivileged = true;
+    options.workingDirectory = folder.path();
+    options.environment = QStringList{u"XDG_CONFIG_HOME="_s + configHome.path()};
+
+    const ChildResult chosen = runChild(probe, {u"action_Fran_ais"_s}, options);
+    const ChildResult next = runChild(probe, {}, options);
+    QCOMPARE(chosen.exitCode, 0);
+    QCOMPARE(next.exitCode, 0);
+    QVERIFY(QString::fromUtf8(next.output).contains(u"checked=action_Fran_ais"_s));
+    QVERIFY(QString::fromUtf8(next.output).contains(u"menu=&Fichier"_s));
+    const QString stored = configHome.filePath(u"Copyright (C) 2026 Orvel. All rights reserved./"
+                                               u"Tessaro - Configuration File Generator/"
+                                               u"Tessaro - Configuration File Generator.cfg"_s);
+    QCOMPARE(readAll(stored), preferences("French"));
+
+    // A file beside the program, when there is one, is still read first.
+    QVERIFY(setMode(folder.path(), 0755));
+    QVERIFY(writeFile(folder.filePath(u"Tessaro - Configuration File Generator.cfg"_s),
+                      preferences("English")));
+    QVERIFY(setMode(folder.path(), 0555));
+    const ChildResult beside = runChild(probe, {}, options);
+    setMode(folder.path(), 0755);
+    QVERIFY(QString::fromUtf8(beside.output).contains(u"checked=action_English"_s));
 }
 
 void TestLanguage::preferencesFileThatIsAFolder()

@@ -1,7 +1,9 @@
 // Draws the program's own artwork into the folder given as argument:
-// ressources/CheckAll.png, ressources/UnCheckAll.png, ressources/About.png and
-// the window icon ico256x256Win.ico. The 16-pixel images follow the look of the
-// Silk icons they sit beside: soft gradients, a darker outline, a light rim.
+// ressources/CheckAll.png, ressources/UnCheckAll.png, ressources/About.png, the
+// window icon ico256x256Win.ico, the Windows program icon windows/tessaro.ico
+// and the desktop icons icons/tessaro-<size>.png. The 16-pixel images follow
+// the look of the Silk icons they sit beside: soft gradients, a darker outline,
+// a light rim.
 //
 //   cmake --build build --target draw_artwork
 
@@ -18,6 +20,8 @@
 #include <QtMath>
 
 #include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -222,31 +226,89 @@ QByteArray pngData(const QImage &image)
     return data;
 }
 
-// A 32-bit DIB as an icon image holds it: the header gives twice the height
-// (colour rows and the transparency mask), rows are stored bottom up.
-QByteArray dibData(const QImage &source)
+// One image of an icon file and the colour depth it is stored in.
+struct IconImage
 {
-    const QImage image = source.convertToFormat(QImage::Format_ARGB32);
-    const int width = image.width();
-    const int height = image.height();
+    QImage image;
+    int bitsPerPixel; // 4, 8 or 32
+};
+
+// The 16 colours of the standard Windows palette.
+QList<QRgb> sixteenColours()
+{
+    return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+            qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+            qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+            qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+}
+
+// The image's colours as palette indexes. Transparent pixels become index 0
+// (black): the icon's mask hides them.
+QImage paletted(const QImage &source, int bitsPerPixel)
+{
+    QImage opaque(source.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::black);
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, source);
+    painter.end();
+    if (bitsPerPixel == 4)
+        return opaque.convertToFormat(QImage::Format_Indexed8, sixteenColours(),
+                                      Qt::ThresholdDither);
+    QImage indexed = opaque.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    QList<QRgb> table = indexed.colorTable();
+    table.resize(256, qRgb(0, 0, 0));
+    indexed.setColorTable(table);
+    return indexed;
+}
+
+// An image as an icon file holds it in DIB form: the header gives twice the
+// height (colour rows, then the transparency mask), rows are stored bottom up
+// and padded to four bytes.
+QByteArray dibData(const IconImage &icon)
+{
+    const QImage argb = icon.image.convertToFormat(QImage::Format_ARGB32);
+    const int width = argb.width();
+    const int height = argb.height();
+    const int bits = icon.bitsPerPixel;
+    const QImage indexed = bits == 32 ? QImage() : paletted(argb, bits);
+    const int colours = bits == 32 ? 0 : 1 << bits;
+    const int stride = ((width * bits + 31) / 32) * 4;
     const int maskStride = ((width + 31) / 32) * 4;
+
     QByteArray data;
     QDataStream out(&data, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    out << quint32(40) << qint32(width) << qint32(2 * height) << quint16(1) << quint16(32)
-        << quint32(0) << quint32(width * height * 4 + maskStride * height) << qint32(0) << qint32(0)
-        << quint32(0) << quint32(0);
-    for (int y = height - 1; y >= 0; --y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < width; ++x)
-            out << quint8(qBlue(line[x])) << quint8(qGreen(line[x])) << quint8(qRed(line[x]))
-                << quint8(qAlpha(line[x]));
+    out << quint32(40) << qint32(width) << qint32(2 * height) << quint16(1) << quint16(bits)
+        << quint32(0) << quint32((stride + maskStride) * height) << qint32(0) << qint32(0)
+        << quint32(colours) << quint32(0);
+    if (colours) {
+        const QList<QRgb> table = indexed.colorTable();
+        for (int i = 0; i < colours; ++i)
+            out << quint8(qBlue(table[i])) << quint8(qGreen(table[i])) << quint8(qRed(table[i]))
+                << quint8(0);
     }
     for (int y = height - 1; y >= 0; --y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        QByteArray row(stride, '\0');
+        for (int x = 0; x < width; ++x) {
+            if (bits == 32) {
+                const QRgb pixel = argb.pixel(x, y);
+                row[4 * x] = char(qBlue(pixel));
+                row[4 * x + 1] = char(qGreen(pixel));
+                row[4 * x + 2] = char(qRed(pixel));
+                row[4 * x + 3] = char(qAlpha(pixel));
+            } else if (bits == 8) {
+                row[x] = char(indexed.pixelIndex(x, y));
+            } else {
+                const int index = indexed.pixelIndex(x, y);
+                row[x / 2] = char(row[x / 2] | (x % 2 ? index : index << 4));
+            }
+        }
+        out.writeRawData(row.constData(), int(row.size()));
+    }
+    for (int y = height - 1; y >= 0; --y) {
         QByteArray mask(maskStride, '\0');
         for (int x = 0; x < width; ++x) {
-            if (qAlpha(line[x]) < 128)
+            if (qAlpha(argb.pixel(x, y)) < 128)
                 mask[x / 8] = char(mask[x / 8] | (0x80 >> (x % 8)));
         }
         out.writeRawData(mask.constData(), int(mask.size()));
@@ -254,22 +316,24 @@ QByteArray dibData(const QImage &source)
     return data;
 }
 
-// An icon file: the 256-pixel image stored as PNG, the smaller ones as DIBs,
-// which every reader of icon files understands.
-bool writeIcon(const QString &path, const QList<QImage> &images)
+// An icon file: a 256-pixel image stored as PNG, the others as DIBs, which
+// every reader of icon files understands.
+bool writeIcon(const QString &path, const QList<IconImage> &icons)
 {
     QList<QByteArray> payloads;
-    for (const QImage &image : images)
-        payloads.append(image.width() >= 256 ? pngData(image) : dibData(image));
+    for (const IconImage &icon : icons)
+        payloads.append(icon.image.width() >= 256 ? pngData(icon.image) : dibData(icon));
     QByteArray data;
     QDataStream out(&data, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    out << quint16(0) << quint16(1) << quint16(images.size());
-    quint32 offset = 6 + 16 * quint32(images.size());
-    for (int i = 0; i < images.size(); ++i) {
-        const int size = images[i].width();
-        out << quint8(size >= 256 ? 0 : size) << quint8(size >= 256 ? 0 : size) << quint8(0)
-            << quint8(0) << quint16(1) << quint16(32) << quint32(payloads[i].size()) << offset;
+    out << quint16(0) << quint16(1) << quint16(icons.size());
+    quint32 offset = 6 + 16 * quint32(icons.size());
+    for (int i = 0; i < icons.size(); ++i) {
+        const int size = icons[i].image.width();
+        const int bits = icons[i].bitsPerPixel;
+        out << quint8(size >= 256 ? 0 : size) << quint8(size >= 256 ? 0 : size)
+            << quint8(bits == 4 ? 16 : 0) << quint8(0) << quint16(1) << quint16(bits)
+            << quint32(payloads[i].size()) << offset;
         offset += quint32(payloads[i].size());
     }
     for (const QByteArray &payload : payloads)
@@ -300,9 +364,21 @@ int main(int argc, char *argv[])
             && save(checkBoxIcon(false),
                     folder.filePath(QStringLiteral("ressources/UnCheckAll.png")))
             && save(aboutPicture(), folder.filePath(QStringLiteral("ressources/About.png")));
-    QList<QImage> icons;
+    // The window icon, and the program file's icon on Windows: 16 colours for
+    // the oldest displays, 256 colours, and true colour with transparency.
+    QList<IconImage> window;
     for (int size : {256, 48, 32, 16})
-        icons.append(programIcon(size));
-    ok = ok && writeIcon(folder.filePath(QStringLiteral("ico256x256Win.ico")), icons);
+        window.append({programIcon(size), 32});
+    QList<IconImage> program;
+    for (int size : {32, 16})
+        program.append({programIcon(size), 4});
+    for (int size : {48, 32, 16})
+        program.append({programIcon(size), 8});
+    program += window;
+    ok = ok && writeIcon(folder.filePath(QStringLiteral("ico256x256Win.ico")), window)
+            && writeIcon(folder.filePath(QStringLiteral("windows/tessaro.ico")), program);
+    // The desktop's icon theme sizes.
+    for (int size : {16, 32, 48, 64, 128, 256})
+        ok = ok && save(programIcon(size), folder.filePath(u"icons/tessaro-%1.png"_s.arg(size)));
     return ok ? 0 : 1;
 }

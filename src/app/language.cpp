@@ -1,5 +1,7 @@
 #include "language.h"
 
+#include "installeddata.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -15,11 +17,12 @@ namespace {
 
 // The current directory first, as the program always looked there and a file
 // placed there must still win; then beside the executable, so a program
-// started from a menu or another folder finds its files; then the copies
-// built into the program.
+// started from a menu or another folder finds its files; then where an
+// installation keeps them; then the copies built into the program.
 bool loadOwnTranslation(QTranslator &target, const QString &fileName)
 {
     return target.load(fileName) || target.load(fileName, QCoreApplication::applicationDirPath())
+            || target.load(fileName, installedDataFolder() + u"/translations"_s)
             || target.load(fileName, u":/i18n"_s);
 }
 

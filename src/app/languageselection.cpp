@@ -29,7 +29,7 @@ void MainWindow::loadLanguage()
 void MainWindow::loadPreferences()
 {
     if (const std::optional<Language> stored =
-                Tessaro::readPreferences(Tessaro::preferencesFilePath())) {
+                Tessaro::readPreferences(Tessaro::preferencesReadPath())) {
         uncheckLanguageActions();
         actionFor(*stored)->setChecked(true);
     }
@@ -37,7 +37,7 @@ void MainWindow::loadPreferences()
 
 void MainWindow::savePreferences()
 {
-    Tessaro::writePreferences(Tessaro::preferencesFilePath(), checkedLanguage());
+    Tessaro::writePreferences(Tessaro::preferencesWritePath(), checkedLanguage());
 }
 
 void MainWindow::uncheckLanguageActions()

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTextStream>
 
@@ -17,12 +18,34 @@ namespace {
 // Our file is under 200 bytes; reading more of a foreign one only costs memory.
 constexpr qint64 maximumPreferencesSize = 64 * 1024;
 
+QString preferencesFileName()
+{
+    return QCoreApplication::applicationName() + preferencesSuffix;
+}
+
+QString besideTheProgram()
+{
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(preferencesFileName());
+}
+
+QString inTheUsersFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            .absoluteFilePath(preferencesFileName());
+}
+
 } // namespace
 
-QString preferencesFilePath()
+QString preferencesReadPath()
 {
-    return QDir(QCoreApplication::applicationDirPath())
-            .absoluteFilePath(QCoreApplication::applicationName() + preferencesSuffix);
+    const QString beside = besideTheProgram();
+    return QFileInfo::exists(beside) ? beside : inTheUsersFolder();
+}
+
+QString preferencesWritePath()
+{
+    return QFileInfo(QCoreApplication::applicationDirPath()).isWritable() ? besideTheProgram()
+                                                                          : inTheUsersFolder();
 }
 
 QString languageName(Language language)
@@ -83,6 +106,7 @@ std::optional<Language> readPreferences(const QString &path)
 
 void writePreferences(const QString &path, Language language)
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     // A writable file in a folder that is not: write it in place.
     file.setDirectWriteFallback(true);

@@ -15,8 +15,17 @@ inline constexpr QLatin1StringView preferencesFormatVersion{"1.00"};
 inline constexpr QLatin1StringView preferencesFormatTag{"MSC1"};
 inline constexpr QLatin1StringView preferencesTitle{"Configuration File"};
 
-// The preferences file: the application name + ".cfg", beside the executable.
-QString preferencesFilePath();
+// The preferences file is the application name + ".cfg", beside the
+// executable. An installed program's folder is not the user's to write, so
+// there the same file lives in the user's configuration folder instead.
+
+// Where the choice is read from: beside the executable when a file is there,
+// else the user's configuration folder.
+QString preferencesReadPath();
+
+// Where the choice is written to: beside the executable when that folder is
+// writable, else the user's configuration folder.
+QString preferencesWritePath();
 
 // The name line 7 stores: "(default)", or Qt's English name of the language.
 QString languageName(Language language);
@@ -31,8 +40,8 @@ std::optional<Language> parsePreferences(const QByteArray &content);
 // Reads the file at path; nothing when it is missing or cannot be read.
 std::optional<Language> readPreferences(const QString &path);
 
-// Writes the file at path; a failure is silent, as the program has no place
-// to report it.
+// Writes the file at path, creating its folder if needed; a failure is
+// silent, as the program has no place to report it.
 void writePreferences(const QString &path, Language language);
 
 } // namespace Tessaro

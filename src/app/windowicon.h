@@ -5,8 +5,8 @@
 namespace Tessaro {
 
 // The title-bar icon of the program's windows: the file "ico256x256Win.ico"
-// in the current directory, or the same icon built into the program where
-// that file is absent or unreadable.
+// in the current directory, else in the installation's data folder, else the
+// same icon built into the program.
 QIcon windowIcon();
 
 } // namespace Tessaro

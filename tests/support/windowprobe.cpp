@@ -43,6 +43,11 @@ int main(int argc, char *argv[])
             << "menu=" << window.findChild<QMenu *>(u"menuFile"_s)->title() << '\n'
             << "row=" << window.findChild<QCheckBox *>(u"checkBox_ID"_s)->text() << '\n'
             << "power=" << window.findChild<QComboBox *>(u"comboBox_Power"_s)->itemText(0) << '\n';
+        QStringList iconSizes;
+        const QList<QSize> sizes = window.windowIcon().availableSizes();
+        for (const QSize &size : sizes)
+            iconSizes.append(u"%1x%2"_s.arg(size.width()).arg(size.height()));
+        out << "icon=" << iconSizes.join(u' ') << '\n';
     }
     return result;
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace Tessaro {
+
+// The folder where an installation keeps the program's data (translations,
+// window icon). It is found from the executable's own folder, so that an
+// installation moved elsewhere still finds it.
+QString installedDataFolder();
+
+} // namespace Tessaro
