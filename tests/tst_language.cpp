@@ -135,8 +135,8 @@ private slots:
     void installedDataFolder();
     void defaultFollowsTheSystemLanguage_data();
     void defaultFollowsTheSystemLanguage();
-    void unwritableFolderLeavesNoFile();
-    void unwritableFolderRemembersInTheUsersFolder();
+    void unwritableProgramFolder_data();
+    void unwritableProgramFolder();
     void preferencesFileThatIsAFolder();
 
 private:
@@ -549,56 +549,48 @@ void TestLanguage::defaultFollowsTheSystemLanguage()
              preferences("(default)"));
 }
 
-void TestLanguage::unwritableFolderLeavesNoFile()
+void TestLanguage::unwritableProgramFolder_data()
 {
+    QTest::addColumn<bool>("userFolderWritable");
+    QTest::newRow("the user's folder is writable: an installed program") << true;
+    QTest::newRow("nowhere to write") << false;
+}
+
+void TestLanguage::unwritableProgramFolder()
+{
+    QFETCH(bool, userFolderWritable);
+
     QTemporaryDir folder;
     QTemporaryDir configHome;
     const QString probe = copyForEveryone(QStringLiteral(WINDOW_PROBE), folder.path());
     QVERIFY(!probe.isEmpty());
-    // Nobody may write here; as root the probe runs as the user nobody.
+    // Nobody may write beside the program; as root the probe runs as nobody.
     QVERIFY(setMode(folder.path(), 0555));
+    QVERIFY(setMode(configHome.path(), userFolderWritable ? 0777 : 0700));
     ChildOptions options;
     options.unprivileged = true;
     options.workingDirectory = folder.path();
     options.environment = QStringList{u"XDG_CONFIG_HOME="_s + configHome.path()};
+
     const ChildResult chosen = runChild(probe, {u"action_Fran_ais"_s}, options);
     const ChildResult next = runChild(probe, {}, options);
-    setMode(folder.path(), 0755);
-
     QCOMPARE(chosen.exitCode, 0);
+    QCOMPARE(next.exitCode, 0);
     QVERIFY(QString::fromUtf8(chosen.output).contains(u"checked=action_Fran_ais"_s));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{u"windowprobe"_s});
-    // Nothing was remembered, and nothing was said.
-    QCOMPARE(next.exitCode, 0);
-    QVERIFY(QString::fromUtf8(next.output).contains(u"checked=actionDefault"_s));
-}
-
-void TestLanguage::unwritableFolderRemembersInTheUsersFolder()
-{
-    // An installed program: its folder is not the user's, the user's
-    // configuration folder is.
-    QTemporaryDir folder;
-    QTemporaryDir configHome;
-    const QString probe = copyForEveryone(QStringLiteral(WINDOW_PROBE), folder.path());
-    QVERIFY(!probe.isEmpty());
-    QVERIFY(setMode(folder.path(), 0555));
-    QVERIFY(setMode(configHome.path(), 0777));
-    ChildOptions options;
-    options.unprivileged = true;
-    options.workingDirectory = folder.path();
-    options.environment = QStringList{u"XDG_CONFIG_HOME="_s + configHome.path()};
-
-    const ChildResult chosen = runChild(probe, {u"action_Fran_ais"_s}, options);
-    const ChildResult next = runChild(probe, {}, options);
-    QCOMPARE(chosen.exitCode, 0);
-    QCOMPARE(next.exitCode, 0);
-    QVERIFY(QString::fromUtf8(next.output).contains(u"checked=action_Fran_ais"_s));
-    QVERIFY(QString::fromUtf8(next.output).contains(u"menu=&Fichier"_s));
     const QString stored = configHome.filePath(u"Copyright (C) 2026 Orvel. All rights reserved./"
                                                u"Tessaro - Configuration File Generator/"
                                                u"Tessaro - Configuration File Generator.cfg"_s);
+    if (!userFolderWritable) {
+        // Nothing was remembered, and nothing was said.
+        QVERIFY(!QFile::exists(stored));
+        QVERIFY(QString::fromUtf8(next.output).contains(u"checked=actionDefault"_s));
+        return;
+    }
     QCOMPARE(readAll(stored), preferences("French"));
+    QVERIFY(QString::fromUtf8(next.output).contains(u"checked=action_Fran_ais"_s));
+    QVERIFY(QString::fromUtf8(next.output).contains(u"menu=&Fichier"_s));
 
     // A file beside the program, when there is one, is still read first.
     QVERIFY(setMode(folder.path(), 0755));
