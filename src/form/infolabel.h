@@ -4,8 +4,8 @@
 
 // The italic description of an option row, which ends with the row's key in
 // parentheses. It asks for one line; in a window too narrow for it, it gives
-// way before the row's value does, eliding its beginning so that the key
-// stays readable.
+// way before the row's value does, shortening its description but never the
+// key.
 class InfoLabel : public QLabel
 {
 public:
@@ -18,5 +18,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QSize textSize(const QString &text) const;
+    QString key() const; // " (#KEY)" at the end of the text
+    QSize textSize(const QString &shown) const;
 };
