@@ -1,5 +1,6 @@
 # The Debian package: cpack -G DEB in the build folder (scripts/package.sh). Its dependencies on
-# shared libraries are read from the program (dpkg-shlibdeps, from dpkg-dev);
+# shared libraries are read from the program (dpkg-shlibdeps from dpkg-dev,
+# which needs file);
 # Qt's platform plugins are loaded at run time, so they are named here.
 set(CPACK_PACKAGE_NAME "tessaro")
 set(CPACK_PACKAGE_VENDOR "Orvel")
