@@ -1,7 +1,7 @@
-# The Debian package: cpack -G DEB in the build folder (scripts/package.sh). Its dependencies on
-# shared libraries are read from the program (dpkg-shlibdeps from dpkg-dev,
-# which needs file);
-# Qt's platform plugins are loaded at run time, so they are named here.
+# The Debian package: cpack -G DEB in the build folder (scripts/package.sh).
+# Its dependencies on shared libraries are read from the program by
+# dpkg-shlibdeps (dpkg-dev, which needs file); Qt's platform plugins are
+# loaded at run time, so they are named here.
 set(CPACK_PACKAGE_NAME "tessaro")
 set(CPACK_PACKAGE_VENDOR "Orvel")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
