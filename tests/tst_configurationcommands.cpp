@@ -48,21 +48,6 @@ QString report(const QString &entries)
     return entries + u"<br></br><br><b>Import configuration file done!</b></br>"_s;
 }
 
-// A form state: every row unticked at its default, then "stem=value" items ticked.
-QStringList formWith(const QStringList &ticked)
-{
-    const QList<int> defaults{1,  32, 0,  0,  0,  7,  8,  9,  10, 11, 12, 13,
-                              14, 15, 16, 17, 18, 19, 20, 21, 5,  4,  1};
-    QStringList state;
-    for (int row = 0; row < rowStems.size(); ++row)
-        state.append(u"-"_s + rowStems[row] + u'=' + QString::number(defaults[row]));
-    for (const QString &item : ticked) {
-        const QString stem = item.section(u'=', 0, 0);
-        state[rowStems.indexOf(stem)] = item;
-    }
-    return state;
-}
-
 // Records where a file dialog started, then cancels it.
 ModalScript::Step recordAndCancel(QString *directory, QString *fileName)
 {
@@ -170,10 +155,7 @@ void TestConfigurationCommands::generateWritesTheTickedRows_data()
     QTest::addColumn<QStringList>("form");
     QTest::addColumn<QByteArray>("bytes");
 
-    QStringList allDefaults;
-    for (const QString &item : formWith({}))
-        allDefaults.append(item.mid(1));
-    QTest::newRow("every row at its default") << allDefaults << golden("default-config.txt");
+    QTest::newRow("every row at its default") << formWith({}, true) << golden("default-config.txt");
     QTest::newRow("the example form")
             << QStringList{u"ID=5"_s,         u"Volume=7"_s,     u"Power=1"_s,
                            u"Monitor=2"_s,    u"Boot=12"_s,      u"Input01=0"_s,

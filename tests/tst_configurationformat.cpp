@@ -1,4 +1,6 @@
-// The configuration file's value names, value texts, parsers and report.
+// The function name decoder against the plain scan it replaces, and the
+// report's entries. Writing and reading whole files is tested through the
+// window, in tst_configurationcommands.
 
 #include "configurationformat.h"
 
@@ -51,15 +53,6 @@ void compareWithTheFullScan(const QString &line, const QString &key)
     QCOMPARE(value, expected);
 }
 
-const OptionRow &row(const char *key)
-{
-    for (const OptionRow &option : optionCatalogue) {
-        if (qstrcmp(option.key, key) == 0)
-            return option;
-    }
-    qFatal("no row %s", key);
-}
-
 } // namespace
 
 class TestConfigurationFormat : public QObject
@@ -67,41 +60,12 @@ class TestConfigurationFormat : public QObject
     Q_OBJECT
 
 private slots:
-    void functionValueNames_data();
-    void functionValueNames();
     void functionNamesDecodeAsTheFullScanDoes_data();
     void functionNamesDecodeAsTheFullScanDoes();
     void functionNamesDecodeAsTheFullScanDoesOnRandomText();
-    void valueTexts_data();
-    void valueTexts();
-    void everyValueSurvivesWritingAndReading();
-    void configurationText_data();
-    void configurationText();
     void reportEntries_data();
     void reportEntries();
 };
-
-void TestConfigurationFormat::functionValueNames_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("first command") << 0 << u"PLAY"_s;
-    QTest::newRow("last command") << 5 << u"VOLUME_MINUS"_s;
-    QTest::newRow("first folder") << 6 << u"FOLDER000"_s;
-    QTest::newRow("folder 123") << 129 << u"FOLDER123"_s;
-    QTest::newRow("last folder") << 1005 << u"FOLDER999"_s;
-    QTest::newRow("first serial command") << 1006 << u"RS001"_s;
-    QTest::newRow("last serial command") << 2004 << u"RS999"_s;
-    QTest::newRow("below the list") << -1 << QString();
-    QTest::newRow("past the list") << 2005 << QString();
-}
-
-void TestConfigurationFormat::functionValueNames()
-{
-    QFETCH(int, index);
-    QFETCH(QString, name);
-    QCOMPARE(functionValueName(index), name);
-}
 
 void TestConfigurationFormat::functionNamesDecodeAsTheFullScanDoes_data()
 {
@@ -148,74 +112,6 @@ void TestConfigurationFormat::functionNamesDecodeAsTheFullScanDoesOnRandomText()
         if (QTest::currentTestFailed())
             return;
     }
-}
-
-void TestConfigurationFormat::valueTexts_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("ID 5") << u"#ID:"_s << 5 << u"005"_s;
-    QTest::newRow("ID 127") << u"#ID:"_s << 127 << u"127"_s;
-    QTest::newRow("volume 0") << u"#VOLUME:"_s << 0 << u"00"_s;
-    QTest::newRow("volume 7") << u"#VOLUME:"_s << 7 << u"07"_s;
-    QTest::newRow("volume 64") << u"#VOLUME:"_s << 64 << u"64"_s;
-    QTest::newRow("boot 12") << u"#BOOT:"_s << 12 << u"012"_s;
-    QTest::newRow("power off") << u"#POWER:"_s << 0 << u"0"_s;
-    QTest::newRow("power on") << u"#POWER:"_s << 1 << u"1"_s;
-    QTest::newRow("power, no entry") << u"#POWER:"_s << -1 << u"0"_s;
-    QTest::newRow("monitoring 3") << u"#RS_MONITORING:"_s << 3 << u"3"_s;
-    QTest::newRow("monitoring, unknown entry") << u"#RS_MONITORING:"_s << 4 << u"0"_s;
-    QTest::newRow("input PLAY") << u"#INPUT01:"_s << 0 << u"PLAY"_s;
-    QTest::newRow("button RS999") << u"#BUTTON2:"_s << 2004 << u"RS999"_s;
-    QTest::newRow("9600 baud") << u"#BAUDRATE:"_s << 0 << u"9600"_s;
-    QTest::newRow("38400 baud") << u"#BAUDRATE:"_s << 2 << u"38400"_s;
-}
-
-void TestConfigurationFormat::valueTexts()
-{
-    QFETCH(QString, key);
-    QFETCH(int, value);
-    QFETCH(QString, text);
-    QCOMPARE(valueText(row(qPrintable(key)), value), text);
-}
-
-void TestConfigurationFormat::everyValueSurvivesWritingAndReading()
-{
-    // Every value of every row, written as a line and read back, is accepted
-    // and gives the same widget value.
-    for (const OptionRow &option : optionCatalogue) {
-        const QString key = QString::fromLatin1(option.key);
-        for (int value = option.minimum; value <= option.maximum; ++value) {
-            const QString line = key + valueText(option, value);
-            int read = -1;
-            const bool recognised = option.list == ValueList::Functions
-                    ? parseFunctionValue(line, key, read)
-                    : parseNumericValue(line, key, option.digitWindow, read);
-            QVERIFY2(recognised, qPrintable(line));
-            QCOMPARE(acceptedValue(option, read), std::optional<int>(value));
-        }
-    }
-}
-
-void TestConfigurationFormat::configurationText_data()
-{
-    QTest::addColumn<QList<int>>("ticked");
-    QTest::addColumn<QByteArray>("text");
-    QTest::newRow("nothing ticked") << QList<int>{} << QByteArray();
-    QTest::newRow("volume and baud rate")
-            << QList<int>{22, 1} << QByteArray("#VOLUME:32\r\n#BAUDRATE:19200\r\n");
-    QTest::newRow("the last row") << QList<int>{22} << QByteArray("#BAUDRATE:19200\r\n");
-}
-
-void TestConfigurationFormat::configurationText()
-{
-    QFETCH(QList<int>, ticked);
-    QFETCH(QByteArray, text);
-    FormSettings settings;
-    for (int i = 0; i < optionCount; ++i)
-        settings[i] = {ticked.contains(i), optionCatalogue[i].defaultValue};
-    QCOMPARE(Tessaro::configurationText(settings), text);
 }
 
 void TestConfigurationFormat::reportEntries_data()

@@ -29,6 +29,19 @@ const QStringList rowStems{
         u"Input14"_s, u"Input15"_s, u"Button1"_s, u"Button2"_s, u"Baudrate"_s,
 };
 
+QStringList formWith(const QStringList &ticked, bool othersTicked)
+{
+    const QList<int> defaults{1,  32, 0,  0,  0,  7,  8,  9,  10, 11, 12, 13,
+                              14, 15, 16, 17, 18, 19, 20, 21, 5,  4,  1};
+    QStringList state;
+    for (int row = 0; row < rowStems.size(); ++row)
+        state.append((othersTicked ? QString() : u"-"_s) + rowStems[row] + u'='
+                     + QString::number(defaults[row]));
+    for (const QString &item : ticked)
+        state[rowStems.indexOf(item.section(u'=', 0, 0))] = item;
+    return state;
+}
+
 QCheckBox *FormAccess::checkBox(const QString &stem) const
 {
     return named<QCheckBox>(m_window, u"checkBox_"_s + stem);

@@ -12,6 +12,10 @@ namespace TestSupport {
 // The 23 option rows by the stem of their object names, in catalogue order.
 extern const QStringList rowStems;
 
+// A form as FormAccess::state() shows it: every row at its default, ticked
+// or not, then the rows named as "stem=value" ticked with that value.
+QStringList formWith(const QStringList &ticked, bool othersTicked = false);
+
 // Reaches a main window's parts by the object names the form gives them, as
 // a user's view of the window: check boxes, values, actions, the path field.
 class FormAccess
