@@ -26,12 +26,6 @@ bool loadOwnTranslation(QTranslator &target, const QString &fileName)
             || target.load(fileName, u":/i18n"_s);
 }
 
-void reinstall(QTranslator &target, bool loaded)
-{
-    if (loaded)
-        QCoreApplication::installTranslator(&target);
-}
-
 } // namespace
 
 QTranslator &translator()
@@ -69,12 +63,13 @@ void loadTranslations(Language language)
     const QString code = languageCode(languageLocale(language));
 
     QCoreApplication::removeTranslator(&translator());
-    reinstall(translator(), loadOwnTranslation(translator(), languageFilePrefix + code));
+    if (loadOwnTranslation(translator(), languageFilePrefix + code))
+        QCoreApplication::installTranslator(&translator());
 
     QCoreApplication::removeTranslator(&qtTranslator());
-    reinstall(qtTranslator(),
-              qtTranslator().load(u"qtbase_"_s + code,
-                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    if (qtTranslator().load(u"qtbase_"_s + code,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator());
 }
 
 } // namespace Tessaro

@@ -172,19 +172,15 @@ void MainWindow::fillValueLists()
             combo->setMinimumContentsLength(functionLength);
             break;
         case ValueList::Power:
-        case ValueList::Monitoring: {
-            const QStringList texts = Tessaro::valueListTexts(list);
-            combo->clear();
-            combo->addItems(texts);
-            combo->setMinimumContentsLength(contentsLength(metrics, texts));
-            break;
-        }
+        case ValueList::Monitoring:
         case ValueList::BaudRates: {
-            // Each entry carries its rate; the texts stay the bare rates in every language.
+            // Baud-rate entries carry their rate; the other lists no data.
             const QStringList texts = Tessaro::valueListTexts(list);
             combo->clear();
             for (int entry = 0; entry < int(texts.size()); ++entry)
-                combo->addItem(texts[entry], Tessaro::baudRates[entry]);
+                combo->addItem(texts[entry],
+                               list == ValueList::BaudRates ? QVariant(Tessaro::baudRates[entry])
+                                                            : QVariant());
             combo->setMinimumContentsLength(contentsLength(metrics, texts));
             break;
         }
