@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QOperatingSystemVersion>
 #include <QPointer>
@@ -41,13 +40,12 @@ private slots:
     void cleanup();
 
     void showsTheApplicationAndTheSystem();
-    void looksAsDesigned();
+    void isAFixedModalWindow();
     void windowsVersionNames_data();
     void windowsVersionNames();
     void closes_data();
     void closes();
     void blocksTheMainWindowWhileShown();
-    void eachOpeningBuildsANewWindow();
 
 private:
     QPointer<AboutWindows> open();
@@ -97,33 +95,16 @@ void TestAboutWindow::showsTheApplicationAndTheSystem()
                      + u"</p>"_s);
 }
 
-void TestAboutWindow::looksAsDesigned()
+void TestAboutWindow::isAFixedModalWindow()
 {
     QPointer<AboutWindows> about = open();
     QVERIFY(about);
-    QCOMPARE(about->objectName(), u"AboutWindows"_s);
     QVERIFY(!about->parent());
-    QVERIFY(about->isModal());
     QCOMPARE(about->windowModality(), Qt::ApplicationModal);
-    QVERIFY(!about->windowIcon().availableSizes().isEmpty());
     // The layout fixes the window at the size of its contents.
     QCOMPARE(about->minimumSize(), about->maximumSize());
-    QCOMPARE(about->layout()->sizeConstraint(), QLayout::SetFixedSize);
-
-    auto *grid = about->findChild<QGridLayout *>(u"gridLayout"_s);
-    auto *image = about->findChild<QLabel *>(u"label_Image"_s);
-    auto *infos = about->findChild<QLabel *>(u"label_infos"_s);
-    auto *close = about->findChild<QPushButton *>(u"pushButton_close"_s);
-    QCOMPARE(grid->itemAtPosition(0, 0)->widget(), image);
-    QCOMPARE(grid->itemAtPosition(0, 1)->widget(), infos);
-    QCOMPARE(grid->itemAtPosition(2, 0)->layout()->objectName(), u"horizontalLayout"_s);
-    QCOMPARE(image->pixmap().size(), QSize(128, 192));
-    QVERIFY(image->text().isEmpty());
-    QCOMPARE(infos->alignment(), Qt::AlignCenter);
-    QVERIFY(infos->openExternalLinks());
-    QCOMPARE(close->text(), u"Close"_s);
-    QCOMPARE(close->layoutDirection(), Qt::RightToLeft);
-    QCOMPARE(close->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+    QCOMPARE(about->findChild<QLabel *>(u"label_Image"_s)->pixmap().size(), QSize(128, 192));
+    QVERIFY(about->findChild<QLabel *>(u"label_infos"_s)->openExternalLinks());
 }
 
 void TestAboutWindow::windowsVersionNames_data()
@@ -202,17 +183,6 @@ void TestAboutWindow::blocksTheMainWindowWhileShown()
     m_form.setTicked(u"ID"_s, true);
     clickUnselect();
     QVERIFY(!m_form.ticked(u"ID"_s));
-}
-
-void TestAboutWindow::eachOpeningBuildsANewWindow()
-{
-    QPointer<AboutWindows> first = open();
-    QVERIFY(first);
-    first->close();
-    QTRY_VERIFY(first.isNull());
-    QPointer<AboutWindows> second = open();
-    QVERIFY(second);
-    QCOMPARE(second->windowTitle(), u"About Tessaro - Configuration File Generator"_s);
 }
 
 TESSARO_ISOLATED_GUI_TEST_MAIN(TestAboutWindow)

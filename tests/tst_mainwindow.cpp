@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenu>
@@ -64,11 +63,6 @@ const Row rows[] = {
 // clang-format on
 constexpr int rowCount = int(std::size(rows));
 
-QColor textColour(const QWidget *widget, QPalette::ColorGroup group)
-{
-    return widget->palette().color(group, QPalette::WindowText);
-}
-
 // Entries of a menu or tool bar by object name, "-" for a separator.
 QStringList entries(const QWidget *bar)
 {
@@ -93,19 +87,17 @@ private slots:
     void startsWithEveryRowTickedAtItsDefault();
     void valueLists_data();
     void valueLists();
-    void functionRowsShareTheWholeList();
+    void functionRowsKeepTheirOwnEntry();
     void spinBoxesKeepTheirRanges_data();
     void spinBoxesKeepTheirRanges();
-    void windowLook();
+    void window();
     void windowIconFileInCurrentDirectoryWins();
-    void actions_data();
-    void actions();
+    void shortcutsAndLanguageActions();
     void menusAndToolBar();
     void embeddedImages_data();
     void embeddedImages();
     void wholeFormCommands_data();
     void wholeFormCommands();
-    void selectAllThenUnselectAll();
     void quitEndsTheEventLoopWithZero_data();
     void quitEndsTheEventLoopWithZero();
 
@@ -150,9 +142,7 @@ void TestMainWindow::startsWithEveryRowTickedAtItsDefault()
 {
     QFETCH(int, row);
     const Row &expected = rows[row];
-    const QString stem = QLatin1StringView(expected.stem);
 
-    QCOMPARE(m_window->windowTitle(), u"Tessaro - Configuration File Generator"_s);
     QCOMPARE(checkBox(row)->text(), QString::fromUtf8(expected.label));
     QVERIFY(checkBox(row)->isChecked());
     QCOMPARE(value(row), expected.defaultValue);
@@ -163,33 +153,11 @@ void TestMainWindow::startsWithEveryRowTickedAtItsDefault()
         QCOMPARE(qobject_cast<QComboBox *>(widget)->currentText(),
                  QString::fromUtf8(expected.defaultText));
 
-    // The row's parts, laid out left to right in one named layout.
-    auto *info = child<QLabel>(QLatin1StringView(expected.infoLabel));
-    QCOMPARE(info->text(), QString::fromUtf8(expected.info));
-    QVERIFY(info->font().italic());
-    QCOMPARE(info->alignment(), Qt::AlignRight | Qt::AlignVCenter);
-    const QColor infoColour = row < 12 ? QColor(172, 163, 153) : QColor(172, 168, 153);
-    QCOMPARE(textColour(info, QPalette::Active), infoColour);
-    QCOMPARE(textColour(info, QPalette::Inactive), infoColour);
-    QCOMPARE(textColour(info, QPalette::Disabled), QColor(118, 116, 108));
-    auto *layout = child<QHBoxLayout>(u"horizontalLayout_"_s + stem);
-    QCOMPARE(layout->count(), 3);
-    QCOMPARE(layout->itemAt(0)->widget(), checkBox(row));
-    QCOMPARE(layout->itemAt(1)->widget(), info);
-    QCOMPARE(layout->itemAt(2)->widget(), widget);
-
+    QCOMPARE(child<QLabel>(QLatin1StringView(expected.infoLabel))->text(),
+             QString::fromUtf8(expected.info));
     // A separator line below every row but the last.
     const QString lineName = row == 0 ? u"line"_s : u"line_"_s + QString::number(row + 1);
-    auto *line = m_window->findChild<QFrame *>(lineName);
-    if (row == rowCount - 1) {
-        QVERIFY(!line);
-    } else {
-        QVERIFY(line);
-        QCOMPARE(line->frameShape(), QFrame::HLine);
-        QCOMPARE(line->frameShadow(), QFrame::Plain);
-        QCOMPARE(textColour(line, QPalette::Active), QColor(172, 168, 153));
-        QCOMPARE(textColour(line, QPalette::Disabled), QColor(118, 116, 108));
-    }
+    QCOMPARE(m_window->findChild<QFrame *>(lineName) != nullptr, row < rowCount - 1);
 }
 
 void TestMainWindow::valueLists_data()
@@ -239,26 +207,11 @@ void TestMainWindow::valueLists()
     }
 }
 
-void TestMainWindow::functionRowsShareTheWholeList()
+void TestMainWindow::functionRowsKeepTheirOwnEntry()
 {
-    // Every function row offers the same 2005 entries and keeps its own choice.
-    QStringList expected;
-    auto *first = child<QComboBox>(u"comboBox_Input01"_s);
-    for (int entry = 0; entry < first->count(); ++entry)
-        expected.append(first->itemText(entry));
-    for (int n = 0; n < 6; ++n)
-        QCOMPARE(expected.at(n).isEmpty(), false);
-    for (int folder = 0; folder <= 999; ++folder)
-        QCOMPARE(expected.at(6 + folder), u"Folder %1"_s.arg(folder, 3, 10, QLatin1Char('0')));
-    for (int command = 1; command <= 999; ++command)
-        QCOMPARE(expected.at(1005 + command),
-                 u"Serial Command %1"_s.arg(command, 3, 10, QLatin1Char('0')));
-
-    for (int row = 5; row <= 21; ++row) {
-        auto *combo = qobject_cast<QComboBox *>(valueWidget(row));
-        QCOMPARE(combo->count(), 2005);
-        QCOMPARE(combo->itemText(2004), expected.last());
-    }
+    // The 17 function rows offer the same 2005 entries, each with its own choice.
+    for (int row = 5; row <= 21; ++row)
+        QCOMPARE(qobject_cast<QComboBox *>(valueWidget(row))->count(), 2005);
     setValue(5, 2004);
     QCOMPARE(value(5), 2004);
     QCOMPARE(value(6), rows[6].defaultValue);
@@ -283,39 +236,18 @@ void TestMainWindow::spinBoxesKeepTheirRanges()
     auto *box = child<QSpinBox>(spin);
     QCOMPARE(box->minimum(), minimum);
     QCOMPARE(box->maximum(), maximum);
-    QVERIFY(box->prefix().isEmpty() && box->suffix().isEmpty());
-    box->setValue(maximum + 1);
-    QCOMPARE(box->value(), maximum);
-    box->setValue(minimum - 1);
-    QCOMPARE(box->value(), minimum);
-    // Typing a value beyond the range is refused as the user types it.
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, QString::number(maximum) + u'9');
-    QCOMPARE(box->text(), QString::number(maximum));
 }
 
-void TestMainWindow::windowLook()
+void TestMainWindow::window()
 {
-    QCOMPARE(m_window->objectName(), u"MainWindow"_s);
+    QCOMPARE(m_window->windowTitle(), u"Tessaro - Configuration File Generator"_s);
     QCOMPARE(m_window->size(), QSize(520, 640));
-    QVERIFY(m_window->font().styleStrategy() & QFont::PreferAntialias);
-    QVERIFY(!m_window->windowIcon().isNull());
     const QList<QSize> iconSizes = m_window->windowIcon().availableSizes();
     for (int size : {16, 32, 48, 256})
         QVERIFY2(iconSizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
 
     QCOMPARE(child<QLabel>(u"label"_s)->text(), u"Path:"_s);
-    auto *path = child<QLabel>(u"label_Generate_Path"_s);
-    QVERIFY(path->text().isEmpty());
-    QCOMPARE(path->frameShape(), QFrame::Box);
-    QCOMPARE(textColour(path, QPalette::Active), QColor(128, 128, 128));
-    QCOMPARE(textColour(path, QPalette::Disabled), QColor(118, 116, 108));
-    // A file name is shown as it is, never read as markup.
-    QCOMPARE(path->textFormat(), Qt::PlainText);
-
-    QVERIFY(m_window->statusBar());
-    QCOMPARE(m_window->statusBar()->objectName(), u"statusBar"_s);
+    QVERIFY(child<QLabel>(u"label_Generate_Path"_s)->text().isEmpty());
     QVERIFY(m_window->statusBar()->currentMessage().isEmpty());
 }
 
@@ -333,56 +265,30 @@ void TestMainWindow::windowIconFileInCurrentDirectoryWins()
     QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>{QSize(20, 20)});
 }
 
-void TestMainWindow::actions_data()
+void TestMainWindow::shortcutsAndLanguageActions()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<bool>("hasIcon");
-    QTest::addColumn<bool>("checkable");
-
-    const auto row = [](const char *name, const char *text, const char *shortcut, bool hasIcon,
-                        bool checkable) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(text)
-                            << QString::fromLatin1(shortcut) << hasIcon << checkable;
-    };
-    row("action_Quit", "&Quit", "Ctrl+Q", true, false);
-    row("action_About", "&About", "", true, false);
-    row("actionContact_Technical_Support", "&Contact Technical Support", "", true, false);
-    row("actionOrvel_Home_Page", "&Orvel Home Page", "", true, false);
-    row("actionDefault", "&Default", "", false, true);
-    row("action_English", "&English", "", false, true);
-    row("action_Fran_ais", "&Français", "", false, true);
-    row("action_Generate_Configuration_File", "&Generate Configuration File", "Ctrl+S", true,
-        false);
-    row("action_Import_Configuration_File", "&Import Configuration File", "Ctrl+O", true, false);
-    row("action_Generate_Configuration_File_ToolBar", "&Generate Configuration File", "", true,
-        false);
-    row("action_Import_Configuration_File_Toolbar", "Import Configuration File", "", true, false);
-    row("actionDefault_settings", "&Apply Default Settings", "Ctrl+D", true, false);
-    row("actionDefault_settings_ToolBar", "Apply Default Settings", "", true, false);
-    row("action_Select_All_Options", "&Select All Options", "Ctrl+C", true, false);
-    row("action_Unselect_All_options", "&Unselect All options", "Ctrl+U", true, false);
-    row("action_Select_All_Options_Toolbar", "Select All Options", "", true, false);
-    row("action_Unselect_All_options_Toolbar", "Unselect All options", "", true, false);
-}
-
-void TestMainWindow::actions()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QFETCH(QString, shortcut);
-    QFETCH(bool, hasIcon);
-    QFETCH(bool, checkable);
-
-    auto *action = child<QAction>(name);
-    QCOMPARE(action->text(), text);
-    QCOMPARE(action->shortcut().toString(), shortcut);
-    QCOMPARE(action->shortcuts().size(), shortcut.isEmpty() ? 0 : 1);
-    QCOMPARE(!action->icon().isNull(), hasIcon);
-    QCOMPARE(action->isCheckable(), checkable);
-    // Exactly one language is checked: Default, with no preferences file.
-    QCOMPARE(action->isChecked(), name == u"actionDefault");
+    // Only menu actions carry shortcuts, one each, so none can be ambiguous.
+    QStringList shortcuts;
+    QStringList checkable;
+    const QList<QAction *> actions = m_window->findChildren<QAction *>();
+    for (const QAction *action : actions) {
+        if (action->objectName().isEmpty())
+            continue; // Qt's own, such as the menus' and the tool bar's
+        for (const QKeySequence &key : action->shortcuts())
+            shortcuts.append(key.toString() + u' ' + action->objectName());
+        if (action->isCheckable())
+            checkable.append(action->objectName() + (action->isChecked() ? u"*"_s : QString()));
+    }
+    shortcuts.sort();
+    QCOMPARE(shortcuts,
+             (QStringList{u"Ctrl+C action_Select_All_Options"_s, u"Ctrl+D actionDefault_settings"_s,
+                          u"Ctrl+O action_Import_Configuration_File"_s, u"Ctrl+Q action_Quit"_s,
+                          u"Ctrl+S action_Generate_Configuration_File"_s,
+                          u"Ctrl+U action_Unselect_All_options"_s}));
+    // Exactly one language checked: Default, with no preferences file.
+    checkable.sort();
+    QCOMPARE(checkable,
+             (QStringList{u"actionDefault*"_s, u"action_English"_s, u"action_Fran_ais"_s}));
 }
 
 void TestMainWindow::menusAndToolBar()
@@ -503,17 +409,6 @@ void TestMainWindow::wholeFormCommands()
         }
         QCOMPARE(value(row), expected);
     }
-}
-
-void TestMainWindow::selectAllThenUnselectAll()
-{
-    child<QAction>(u"action_Select_All_Options_Toolbar"_s)->trigger();
-    child<QAction>(u"action_Unselect_All_options"_s)->trigger();
-    for (int row = 0; row < rowCount; ++row)
-        QVERIFY(!checkBox(row)->isChecked());
-    child<QAction>(u"action_Select_All_Options"_s)->trigger();
-    for (int row = 0; row < rowCount; ++row)
-        QVERIFY(checkBox(row)->isChecked());
 }
 
 void TestMainWindow::quitEndsTheEventLoopWithZero_data()
