@@ -36,7 +36,13 @@ ChildResult runChild(const QString &program, const QStringList &arguments,
         return {};
     process.write(options.input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+    if (!process.waitForFinished(60000)) {
+        qWarning("gave up after 60 s waiting for %s to end", qPrintable(program));
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    if (process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), process.readAllStandardOutput()};
 }

@@ -25,10 +25,17 @@ std::optional<int> runFromTemporaryCopy(int argc, char **argv)
         return 1;
     }
     qputenv(copyMarker, "1");
-    const int result = QProcess::execute(copy, QCoreApplication::arguments().mid(1));
-    if (result < 0)
-        qCritical("%s did not run to its end", qPrintable(copy));
-    return result < 0 ? 1 : result;
+    QProcess run;
+    run.setProcessChannelMode(QProcess::ForwardedChannels);
+    run.start(copy, QCoreApplication::arguments().mid(1));
+    // Bounded, so that a test stuck in a dialog fails instead of hanging CI.
+    if (!run.waitForFinished(120000)) {
+        qCritical("gave up after 120 s waiting for %s to end", qPrintable(copy));
+        run.kill();
+        run.waitForFinished();
+        return 1;
+    }
+    return run.exitStatus() == QProcess::NormalExit ? run.exitCode() : 1;
 }
 
 } // namespace TestSupport
