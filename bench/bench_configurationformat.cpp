@@ -1,8 +1,9 @@
 // How long generating and importing take, without their dialogs: a whole
 // form, a normal file, and the largest file an import accepts.
 
-#include "configurationfile.h"
-#include "configurationformat.h"
+#include "config/configurationfile.h"
+#include "config/configurationformat.h"
+#include "config/importreport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,14 +12,6 @@
 using namespace Tessaro;
 
 namespace {
-
-FormSettings everyRowTicked()
-{
-    FormSettings settings;
-    for (int i = 0; i < optionCount; ++i)
-        settings[i] = {true, optionCatalogue[i].defaultValue};
-    return settings;
-}
 
 // 1 MiB of recognised lines, alternating accepted and refused values.
 QByteArray largestAcceptedFile()
@@ -53,7 +46,7 @@ void BenchConfigurationFormat::initTestCase()
 
 void BenchConfigurationFormat::generateFile()
 {
-    const FormSettings settings = everyRowTicked();
+    const FormSettings settings = defaultSettings(true);
     const QString path = m_folder.filePath(QStringLiteral("config.txt"));
     QBENCHMARK {
         QVERIFY(saveConfigurationFile(path, configurationText(settings)));
@@ -63,7 +56,7 @@ void BenchConfigurationFormat::generateFile()
 void BenchConfigurationFormat::importFile_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("every row") << configurationText(everyRowTicked());
+    QTest::newRow("every row") << configurationText(defaultSettings(true));
     QTest::newRow("1 MiB of lines") << largestAcceptedFile();
 }
 

@@ -2,12 +2,12 @@
 // report box. Compare each figure with its floor: the bare form for start-up,
 // re-texting the window for a language switch.
 
-#include "configurationformat.h"
-#include "importreport.h"
-#include "isolatedmain.h"
-#include "language.h"
-#include "mainwindow.h"
-#include "windows.h"
+#include "app/language.h"
+#include "config/configurationformat.h"
+#include "config/reportbox.h"
+#include "form/mainwindow.h"
+#include "support/testmain.h"
+#include "windowfloor.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -82,10 +82,7 @@ void BenchWindow::retranslateOnly()
 void BenchWindow::importReportBox_data()
 {
     QTest::addColumn<QByteArray>("content");
-    Tessaro::FormSettings settings;
-    for (int i = 0; i < Tessaro::optionCount; ++i)
-        settings[i] = {true, Tessaro::optionCatalogue[i].defaultValue};
-    const QByteArray normal = Tessaro::configurationText(settings);
+    const QByteArray normal = Tessaro::configurationText(Tessaro::defaultSettings(true));
     QTest::newRow("every row") << normal;
     QByteArray largest;
     while (largest.size() + normal.size() <= 1024 * 1024)
@@ -127,5 +124,5 @@ void BenchWindow::residentMemory()
     QTest::setBenchmarkResult(kibibytes * 1024, QTest::BytesAllocated);
 }
 
-TESSARO_ISOLATED_GUI_TEST_MAIN(BenchWindow)
+TESSARO_WINDOW_TEST_MAIN(BenchWindow)
 #include "bench_window.moc"

@@ -1,9 +1,9 @@
 // Prints the peak resident memory, in KiB, of a process that has shown and
 // painted the main window ("main") or its bare form ("bare").
 
-#include "applicationidentity.h"
-#include "mainwindow.h"
-#include "windows.h"
+#include "app/applicationidentity.h"
+#include "form/mainwindow.h"
+#include "windowfloor.h"
 
 #include <QApplication>
 #include <QFile>

@@ -20,6 +20,6 @@ for name in configuration preferences; do
     mkdir -p "build-fuzz/corpus-$name"
     echo "Fuzzing the $name reader for $seconds seconds"
     "build-fuzz/tests/fuzz/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix="build-fuzz/$name-" -max_len=4096 \
+        -artifact_prefix="build-fuzz/$name-" -max_len=1024 \
         "build-fuzz/corpus-$name" "tests/fuzz/corpus/$name"
 done

@@ -1,16 +1,27 @@
-// The function name decoder against the plain scan it replaces, and the
-// report's entries. Writing and reading whole files is tested through the
-// window, in tst_configurationcommands.
+// The configuration file's bytes, how each line is read back and accepted,
+// and the report of an import: the core, without a window.
 
-#include "configurationformat.h"
+#include "config/configurationformat.h"
+#include "config/importreport.h"
+#include "support/files.h"
+#include "support/formaccess.h"
 
 #include <QRandomGenerator>
+#include <QStringConverter>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace Tessaro;
+using TestSupport::formWith;
 
 namespace {
+
+// A report entry as the user reads it; a refused one names its line.
+QString entry(const char *key, int errorLine = 0)
+{
+    return QString::fromLatin1(key).leftJustified(30, u'-')
+            + (errorLine ? u"> ERROR Line(%1)"_s.arg(errorLine) : u"> OK"_s);
+}
 
 // The function value list as the file format defines it, spelled out.
 QStringList referenceNames()
@@ -26,31 +37,25 @@ QStringList referenceNames()
 
 // The straightforward reading: compare the text after the key with each of
 // the 2005 names in turn, cut to the name's length; the last match wins.
-bool referenceParseFunctionValue(const QString &line, const QString &key, int &value)
+int referenceFunctionValue(const QString &line, const QString &key)
 {
     static const QStringList names = referenceNames();
-    value = -1;
     const QString trimmed = line.trimmed();
-    if (!trimmed.startsWith(key, Qt::CaseSensitive))
-        return false;
-    const QString rest = trimmed.mid(key.size());
+    if (!trimmed.startsWith(key))
+        return -2;
+    int value = -1;
     for (int position = 1; position <= names.size(); ++position) {
-        const QString &name = names[position - 1];
-        const QString cut = rest.left(name.size());
-        if (!cut.isEmpty() && cut == name)
+        const QString cut = trimmed.mid(key.size()).left(names[position - 1].size());
+        if (!cut.isEmpty() && cut == names[position - 1])
             value = position;
     }
-    return true;
+    return value;
 }
 
-// parseFunctionValue must answer as the full scan does, for any line.
-void compareWithTheFullScan(const QString &line, const QString &key)
+int parsedFunctionValue(const QString &line, const QString &key)
 {
-    int expected = 0;
     int value = 0;
-    const bool recognised = referenceParseFunctionValue(line, key, expected);
-    QCOMPARE(parseFunctionValue(line, key, value), recognised);
-    QCOMPARE(value, expected);
+    return parseFunctionValue(line, key, value) ? value : -2;
 }
 
 } // namespace
@@ -60,84 +65,172 @@ class TestConfigurationFormat : public QObject
     Q_OBJECT
 
 private slots:
-    void functionNamesDecodeAsTheFullScanDoes_data();
-    void functionNamesDecodeAsTheFullScanDoes();
-    void functionNamesDecodeAsTheFullScanDoesOnRandomText();
-    void reportEntries_data();
-    void reportEntries();
+    void writesAndReadsBackTheFile_data();
+    void writesAndReadsBackTheFile();
+    void readsLineByLine_data();
+    void readsLineByLine();
+    void functionNamesReadAsTheFullScanDoes();
+    void reportIsRichText();
 };
 
-void TestConfigurationFormat::functionNamesDecodeAsTheFullScanDoes_data()
+void TestConfigurationFormat::writesAndReadsBackTheFile_data()
 {
-    QTest::addColumn<QString>("line");
+    QTest::addColumn<FormSettings>("form");
+    QTest::addColumn<QByteArray>("file");
+    const auto golden = [](const char *name) {
+        return TestSupport::readAll(QFINDTESTDATA(u"data/"_s + QLatin1StringView(name)));
+    };
+    QTest::newRow("every row at its default") << formWith({}, true) << golden("default-config.txt");
+    QTest::newRow("every kind of value") << formWith(
+            {u"#ID:5"_s,         u"#VOLUME:7"_s,     u"#POWER:1"_s,      u"#RS_MONITORING:2"_s,
+             u"#BOOT:12"_s,      u"#INPUT01:0"_s,    u"#INPUT02:1"_s,    u"#INPUT03:2"_s,
+             u"#INPUT04:3"_s,    u"#INPUT05:4"_s,    u"#INPUT06:5"_s,    u"#INPUT07:6"_s,
+             u"#INPUT08:7"_s,    u"#INPUT09:129"_s,  u"#INPUT10:1005"_s, u"#INPUT11:1006"_s,
+             u"#INPUT12:1047"_s, u"#INPUT13:2004"_s, u"#INPUT14:20"_s,   u"#INPUT15:21"_s,
+             u"#BUTTON1:5"_s,    u"#BUTTON2:4"_s,    u"#BAUDRATE:1"_s})
+                                         << golden("example-config.txt");
+    QTest::newRow("no row ticked") << formWith({}) << QByteArray("");
+    QTest::newRow("volume and baud rate") << formWith({u"#BAUDRATE:2"_s, u"#VOLUME:0"_s})
+                                          << QByteArray("#VOLUME:00\r\n#BAUDRATE:38400\r\n");
+    QTest::newRow("the ends of the ranges")
+            << formWith({u"#ID:127"_s, u"#VOLUME:64"_s, u"#BOOT:999"_s, u"#BAUDRATE:0"_s})
+            << QByteArray("#ID:127\r\n#VOLUME:64\r\n#BOOT:999\r\n#BAUDRATE:9600\r\n");
+}
+
+void TestConfigurationFormat::writesAndReadsBackTheFile()
+{
+    QFETCH(FormSettings, form);
+    QFETCH(QByteArray, file);
+    QCOMPARE(configurationText(form), file);
+    QCOMPARE(importedSettings(importedRows(readConfiguration(file))), form);
+}
+
+void TestConfigurationFormat::readsLineByLine_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("report");
+    QTest::addColumn<FormSettings>("form");
+
+    const auto row = [](const char *name, const QByteArray &content, const QStringList &report,
+                        const QStringList &ticked) {
+        QTest::newRow(name) << content << report << formWith(ticked);
+    };
+    row("empty file", "", {}, {});
+    row("ID, one blank", "#ID: 12\r\n", {entry("#ID:")}, {u"#ID:12"_s});
+    row("ID, two blanks take the window", "#ID:  12\r\n", {entry("#ID:")}, {u"#ID:1"_s});
+    row("ID with a letter", "#ID:1a2", {entry("#ID:")}, {u"#ID:12"_s});
+    row("ID with a sign", "#ID:-5\n", {entry("#ID:")}, {u"#ID:5"_s});
+    row("ID without value", "#ID:\n", {entry("#ID:", 1)}, {u"#ID:1"_s});
+    row("ID 0 is refused", "#ID:000\n", {entry("#ID:", 1)}, {u"#ID:1"_s});
+    row("Arabic-Indic digit",
+        "#ID:1\xd9\xa3"
+        "2\n",
+        {entry("#ID:")}, {u"#ID:12"_s});
+    row("volume in two characters", "#VOLUME:100\n", {entry("#VOLUME:")}, {u"#VOLUME:10"_s});
+    row("volume 65 is refused", "#VOLUME:65\n", {entry("#VOLUME:", 1)}, {u"#VOLUME:32"_s});
+    row("boot in three characters", "#BOOT:1234\n", {entry("#BOOT:")}, {u"#BOOT:123"_s});
+    row("power in one character", "#POWER:10\n", {entry("#POWER:")}, {u"#POWER:1"_s});
+    row("monitoring 3", "#RS_MONITORING:3\n", {entry("#RS_MONITORING:")}, {u"#RS_MONITORING:3"_s});
+    row("monitoring 4 is refused", "#RS_MONITORING:4\n", {entry("#RS_MONITORING:", 1)},
+        {u"#RS_MONITORING:0"_s});
+    row("115200 baud is refused", "#BAUDRATE:115200\n", {entry("#BAUDRATE:", 1)},
+        {u"#BAUDRATE:1"_s});
+    row("09600 baud", "#BAUDRATE:09600\n", {entry("#BAUDRATE:")}, {u"#BAUDRATE:0"_s});
+    row("9600 baud with a word", "#BAUDRATE:9600 baud\n", {entry("#BAUDRATE:")},
+        {u"#BAUDRATE:0"_s});
+    row("keys in other spellings", "#id:5\nID:5\nx#ID:5\n#ID 5\n", {}, {});
+    row("blanks around a line", "   #BOOT:12   \r\n", {entry("#BOOT:")}, {u"#BOOT:12"_s});
+    row("PLAYLIST begins with PLAY", "#INPUT01:PLAYLIST\n", {entry("#INPUT01:")},
+        {u"#INPUT01:0"_s});
+    row("blank before the name", "#INPUT05: PLAY\n", {entry("#INPUT05:", 1)}, {u"#INPUT05:11"_s});
+    row("lower-case name", "#INPUT01:play\n", {entry("#INPUT01:", 1)}, {u"#INPUT01:7"_s});
+    row("short folder number", "#INPUT01:FOLDER12\n", {entry("#INPUT01:", 1)}, {u"#INPUT01:7"_s});
+    row("RS000", "#INPUT01:RS000\n", {entry("#INPUT01:", 1)}, {u"#INPUT01:7"_s});
+    row("RS999", "#BUTTON2:RS999\n", {entry("#BUTTON2:")}, {u"#BUTTON2:2004"_s});
+    row("a refused line among good ones", "#ID:5\r\n#VOLUME:10\r\n#POWER:7\r\n#BOOT:3\r\n",
+        {entry("#ID:"), entry("#VOLUME:"), entry("#POWER:", 3), entry("#BOOT:")},
+        {u"#ID:5"_s, u"#VOLUME:10"_s, u"#POWER:0"_s, u"#BOOT:3"_s});
+    row("line numbers count every line", "; settings\n\n#BOOT:x\n#VOLUME:1\n",
+        {entry("#BOOT:", 3), entry("#VOLUME:")}, {u"#BOOT:0"_s, u"#VOLUME:1"_s});
+    row("the last accepted value stays", "#VOLUME:10\n#VOLUME:20\n",
+        {entry("#VOLUME:"), entry("#VOLUME:")}, {u"#VOLUME:20"_s});
+    row("a refused repeat keeps the earlier value", "#VOLUME:10\n#VOLUME:99\n",
+        {entry("#VOLUME:"), entry("#VOLUME:", 2)}, {u"#VOLUME:10"_s});
+    QStringEncoder toUtf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    row("UTF-16 with its byte-order mark", toUtf16(u"#ID:5\r\n#INPUT02:RS010\r\n"_s),
+        {entry("#ID:"), entry("#INPUT02:")}, {u"#ID:5"_s, u"#INPUT02:1015"_s});
+    row("UTF-8 byte-order mark", "\xef\xbb\xbf#ID:5\r\n#VOLUME:6\r\n",
+        {entry("#ID:"), entry("#VOLUME:")}, {u"#ID:5"_s, u"#VOLUME:6"_s});
+    row("no line end at the end", "#ID:5\r\n#VOLUME:6", {entry("#ID:"), entry("#VOLUME:")},
+        {u"#ID:5"_s, u"#VOLUME:6"_s});
+    row("NUL bytes",
+        QByteArray(4096, '\0')
+                + "\n#ID:\0"
+                  "5\n\0#ID:9\n"_ba,
+        {entry("#ID:")}, {u"#ID:5"_s});
+    row("invalid UTF-8",
+        "#ID:\xff"
+        "12\n#INPUT01:\xc3(PLAY\n#BOOT:\xe2\x82\n",
+        {entry("#ID:"), entry("#INPUT01:", 2), entry("#BOOT:", 3)},
+        {u"#ID:12"_s, u"#INPUT01:7"_s, u"#BOOT:0"_s});
+    row("one line of 1 MiB", "#BOOT:" + QByteArray(1024 * 1024 - 6, '7'), {entry("#BOOT:")},
+        {u"#BOOT:777"_s});
+    QByteArray noise(64 * 1024, '\0');
+    QRandomGenerator random(7);
+    for (char &byte : noise)
+        byte = char(random.bounded(256));
+    row("random bytes", noise.replace('#', '@'), {}, {});
+}
+
+void TestConfigurationFormat::readsLineByLine()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, report);
+    QFETCH(FormSettings, form);
+    const QList<RecognisedLine> lines = readConfiguration(content);
+    QCOMPARE(reportEntries(lines), report);
+    QCOMPARE(importedSettings(importedRows(lines)), form);
+}
+
+void TestConfigurationFormat::functionNamesReadAsTheFullScanDoes()
+{
     const QString key = u"#INPUT07:"_s;
     const QStringList names = referenceNames();
-    QTest::newRow("no key") << u"FOLDER001"_s;
-    QTest::newRow("key only") << key;
-    QTest::newRow("lower-case key") << u"#input07:PLAY"_s;
-    QTest::newRow("blank after the key") << key + u" PLAY"_s;
-    QTest::newRow("blanks around") << u"  \t"_s + key + u"STOP \r"_s;
-    QTest::newRow("lower-case name") << key + u"play"_s;
-    QTest::newRow("RS000") << key + u"RS000"_s;
-    QTest::newRow("short folder") << key + u"FOLDER12"_s;
-    QTest::newRow("Arabic-Indic digits") << key + u"FOLDER\u0661\u0662\u0663"_s;
-    QTest::newRow("full-width digits") << key + u"RS\uff10\uff10\uff11"_s;
-    for (const QString &name : names) {
-        QTest::addRow("%s", qPrintable(name)) << key + name;
-        QTest::addRow("%s extended", qPrintable(name)) << key + name + u"9X"_s;
-        QTest::addRow("%s cut", qPrintable(name)) << key + name.chopped(1);
+    QStringList lines{u"FOLDER001"_s,
+                      key,
+                      u"#input07:PLAY"_s,
+                      key + u" PLAY"_s,
+                      key + u"FOLDER\u0661\u0662\u0663"_s,
+                      u"  \t"_s + key + u"STOP \r"_s};
+    for (int entry = -1; entry <= names.size(); ++entry) {
+        QCOMPARE(functionValueName(entry), names.value(entry));
+        lines << key + names.value(entry) << key + names.value(entry) + u"9X"_s
+              << key + names.value(entry).chopped(1);
     }
-}
-
-void TestConfigurationFormat::functionNamesDecodeAsTheFullScanDoes()
-{
-    QFETCH(QString, line);
-    compareWithTheFullScan(line, u"#INPUT07:"_s);
-}
-
-void TestConfigurationFormat::functionNamesDecodeAsTheFullScanDoesOnRandomText()
-{
     // Text built from the pieces names are made of, so that near misses are common.
-    const QStringList pieces{u"#BUTTON2:"_s, u"FOLDER"_s, u"RS"_s, u"PLAY"_s, u"VOLUME_"_s,
-                             u"PLUS"_s,      u"MINUS"_s,  u"0"_s,  u"9"_s,    u"5"_s,
-                             u" "_s,         u"_"_s,      u"S"_s,  u"\r"_s,   u"\u00e9"_s};
+    const QStringList pieces{u"FOLDER"_s, u"RS"_s, u"PLAY"_s, u"VOLUME_"_s, u"PLUS"_s, u"0"_s,
+                             u"9"_s,      u"5"_s,  u" "_s,    u"_"_s,       u"\r"_s,   u"é"_s};
     QRandomGenerator random(20261206);
-    const QString key = u"#BUTTON2:"_s;
-    for (int round = 0; round < 50000; ++round) {
+    for (int round = 0; round < 20000; ++round) {
         QString line = random.bounded(4) == 0 ? QString() : key;
-        const int count = int(random.bounded(6));
-        for (int i = 0; i < count; ++i)
+        for (int i = int(random.bounded(6)); i > 0; --i)
             line += pieces[random.bounded(int(pieces.size()))];
-        compareWithTheFullScan(line, key);
-        if (QTest::currentTestFailed())
-            return;
+        lines.append(line);
+    }
+    for (const QString &line : std::as_const(lines)) {
+        if (parsedFunctionValue(line, key) != referenceFunctionValue(line, key))
+            QFAIL(qPrintable(u"read differently: "_s + line));
     }
 }
 
-void TestConfigurationFormat::reportEntries_data()
+void TestConfigurationFormat::reportIsRichText()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<int>("lineNumber");
-    QTest::addColumn<QString>("entry");
-    QTest::newRow("accepted ID") << u"#ID:"_s << true << 1
-                                 << u"<br>#ID:--------------------------> OK</br>"_s;
-    QTest::newRow("refused power on line 3")
-            << u"#POWER:"_s << false << 3
-            << u"<br>#POWER:-----------------------> ERROR Line(3)</br>"_s;
-    QTest::newRow("longest key") << u"#RS_MONITORING:"_s << false << 120
-                                 << u"<br>#RS_MONITORING:---------------> ERROR Line(120)</br>"_s;
-}
-
-void TestConfigurationFormat::reportEntries()
-{
-    QFETCH(QString, key);
-    QFETCH(bool, accepted);
-    QFETCH(int, lineNumber);
-    QFETCH(QString, entry);
     QString report = u"before"_s;
-    appendReportEntry(key, accepted, lineNumber, report);
-    QCOMPARE(report, u"before"_s + entry);
+    appendReportEntry(u"#POWER:"_s, false, 3, report);
+    QCOMPARE(report, u"before<br>#POWER:-----------------------> ERROR Line(3)</br>"_s);
+    QCOMPARE(importReport(readConfiguration("#ID:5\n")),
+             u"<br>#ID:--------------------------> OK</br>"
+             u"<br></br><br><b>Import configuration file done!</b></br>"_s);
 }
 
 QTEST_APPLESS_MAIN(TestConfigurationFormat)

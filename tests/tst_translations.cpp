@@ -1,8 +1,8 @@
 // The translation sources: every text of the program translated, and the
 // parts a translation must keep kept.
 
-#include "childprocess.h"
-#include "files.h"
+#include "support/childprocess.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
-#include "aboutwindows.h"
+#include "about/aboutwindows.h"
 
-#include "aboutwindowsform.h"
-#include "applicationidentity.h"
+#include "about/aboutwindowsform.h"
+#include "app/applicationidentity.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "aboutwindowsform.h"
+#include "about/aboutwindowsform.h"
 
-#include "windowicon.h"
+#include "app/windowicon.h"
 
 #include <QCoreApplication>
 #include <QDialog>

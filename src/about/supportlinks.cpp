@@ -1,6 +1,6 @@
-#include "supportlinks.h"
+#include "about/supportlinks.h"
 
-#include "applicationidentity.h"
+#include "app/applicationidentity.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "installeddata.h"
+#include "app/installeddata.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "language.h"
+#include "app/language.h"
 
-#include "installeddata.h"
+#include "app/installeddata.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -10,10 +10,12 @@ using namespace Qt::StringLiterals;
 
 namespace Tessaro {
 
-const QLocale englishLocale(QLocale::English);
-const QLocale frenchLocale(QLocale::French);
-
 namespace {
+
+const LanguageEntry &entry(Language language)
+{
+    return languages[languageIndex(language)];
+}
 
 // The current directory first, as the program always looked there and a file
 // placed there must still win; then beside the executable, so a program
@@ -27,6 +29,15 @@ bool loadOwnTranslation(QTranslator &target, const QString &fileName)
 }
 
 } // namespace
+
+int languageIndex(Language language)
+{
+    for (int i = 0; i < int(languages.size()); ++i) {
+        if (languages[i].language == language)
+            return i;
+    }
+    return 0;
+}
 
 QTranslator &translator()
 {
@@ -42,20 +53,19 @@ QTranslator &qtTranslator()
 
 QLocale languageLocale(Language language)
 {
-    switch (language) {
-    case Language::English:
-        return englishLocale;
-    case Language::French:
-        return frenchLocale;
-    case Language::Default:
-        break;
-    }
-    return QLocale::system();
+    const QLocale::Language locale = entry(language).locale;
+    return locale == QLocale::AnyLanguage ? QLocale::system() : QLocale(locale);
 }
 
 QString languageCode(const QLocale &locale)
 {
     return locale.name().section(u'_', 0, 0);
+}
+
+QString languageName(Language language)
+{
+    const QLocale::Language locale = entry(language).locale;
+    return locale == QLocale::AnyLanguage ? u"(default)"_s : QLocale::languageToString(locale);
 }
 
 void loadTranslations(Language language)

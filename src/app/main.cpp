@@ -1,5 +1,5 @@
-#include "applicationidentity.h"
-#include "mainwindow.h"
+#include "app/applicationidentity.h"
+#include "form/mainwindow.h"
 
 #include <QApplication>
 

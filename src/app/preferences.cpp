@@ -1,4 +1,4 @@
-#include "preferences.h"
+#include "app/preferences.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,19 +48,6 @@ QString preferencesWritePath()
                                                                           : inTheUsersFolder();
 }
 
-QString languageName(Language language)
-{
-    switch (language) {
-    case Language::English:
-        return QLocale::languageToString(englishLocale.language());
-    case Language::French:
-        return QLocale::languageToString(frenchLocale.language());
-    case Language::Default:
-        break;
-    }
-    return u"(default)"_s;
-}
-
 QByteArray preferencesText(Language language)
 {
     const QString name = QCoreApplication::applicationName();
@@ -86,9 +73,9 @@ std::optional<Language> parsePreferences(const QByteArray &content)
     for (int line = 2; line <= 6; ++line)
         stream.readLine();
     const QString stored = stream.readLine();
-    for (Language language : {Language::English, Language::French}) {
-        if (stored == languageName(language))
-            return language;
+    for (const LanguageEntry &entry : languages) {
+        if (stored == languageName(entry.language))
+            return entry.language;
     }
     return Language::Default;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language.h"
+#include "app/language.h"
 
 #include <QByteArray>
 #include <QLatin1StringView>
@@ -26,9 +26,6 @@ QString preferencesReadPath();
 // Where the choice is written to: beside the executable when that folder is
 // writable, else the user's configuration folder.
 QString preferencesWritePath();
-
-// The name line 7 stores: "(default)", or Qt's English name of the language.
-QString languageName(Language language);
 
 // The seven lines of the preferences file, each ended by "\n".
 QByteArray preferencesText(Language language);

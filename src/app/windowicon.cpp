@@ -1,6 +1,6 @@
-#include "windowicon.h"
+#include "app/windowicon.h"
 
-#include "installeddata.h"
+#include "app/installeddata.h"
 
 using namespace Qt::StringLiterals;
 

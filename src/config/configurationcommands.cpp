@@ -1,110 +1,90 @@
-// MainWindow's configuration file commands: generating a file from the form
-// and importing one back into it.
+#include "config/configurationcommands.h"
 
-#include "mainwindow.h"
+#include "config/configurationfile.h"
+#include "config/reportbox.h"
 
-#include "configurationfile.h"
-#include "importreport.h"
-#include "mainwindowform.h"
-
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
-using Tessaro::lastConfigurationPath;
-using Tessaro::LoadResult;
-using Tessaro::RecognisedLine;
 
-void MainWindow::generateConfigurationFile()
+namespace Tessaro {
+
+// The texts belong to the main window's translations, whose commands these are.
+QString chooseFileToGenerate(QWidget *parent)
 {
     if (lastConfigurationPath.isEmpty()) {
         lastConfigurationPath =
                 QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(u"config.txt"_s);
     }
-    QFileDialog dialog(this, tr("Save Configuration File"), lastConfigurationPath,
-                       tr("Text files (*.txt)"));
+    QFileDialog dialog(parent, QCoreApplication::translate("MainWindow", "Save Configuration File"),
+                       lastConfigurationPath,
+                       QCoreApplication::translate("MainWindow", "Text files (*.txt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Qt's own dialog keeps a name typed without an extension as it is, and
     // the unit only looks for ".txt" files.
     dialog.setDefaultSuffix(u"txt"_s);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QString path = dialog.selectedFiles().value(0);
-    if (path.isEmpty())
-        return;
-    lastConfigurationPath = path;
-    ui->label_Generate_Path->setText(path);
-    writeConfigurationFile(path);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().value(0).isEmpty())
+        return {};
+    lastConfigurationPath = dialog.selectedFiles().constFirst();
+    return lastConfigurationPath;
 }
 
-void MainWindow::writeConfigurationFile(const QString &path)
+void generateFile(QWidget *parent, const QString &path, const FormSettings &settings)
 {
-    QMessageBox box(this);
-    box.setWindowTitle(tr("Generate Configuration File"));
-    if (Tessaro::saveConfigurationFile(path, Tessaro::configurationText(formSettings()))) {
-        box.setText(u"<b>"_s + tr("Create configuration file done!") + u"</b>"_s);
+    QMessageBox box(parent);
+    box.setWindowTitle(QCoreApplication::translate("MainWindow", "Generate Configuration File"));
+    if (saveConfigurationFile(path, configurationText(settings))) {
+        box.setText(u"<b>"_s
+                    + QCoreApplication::translate("MainWindow", "Create configuration file done!")
+                    + u"</b>"_s);
         box.setIcon(QMessageBox::Information);
     } else {
-        box.setText(tr("Impossible to create configuration file!"));
+        box.setText(QCoreApplication::translate("MainWindow",
+                                                "Impossible to create configuration file!"));
         box.setIcon(QMessageBox::Warning);
     }
     box.exec();
 }
 
-void MainWindow::importConfigurationFile()
+QString chooseFileToImport(QWidget *parent)
 {
     const QString path = QFileDialog::getOpenFileName(
-            this, tr("Open Configuration File"), lastConfigurationPath, tr("Text files (*.txt)"));
-    if (path.isEmpty())
-        return;
-    lastConfigurationPath = path;
-    ui->label_Generate_Path->setText(path);
-    readConfigurationFile(path);
+            parent, QCoreApplication::translate("MainWindow", "Open Configuration File"),
+            lastConfigurationPath, QCoreApplication::translate("MainWindow", "Text files (*.txt)"));
+    if (!path.isEmpty())
+        lastConfigurationPath = path;
+    return path;
 }
 
-void MainWindow::readConfigurationFile(const QString &path)
+std::optional<QList<RecognisedLine>> readFileToImport(QWidget *parent, const QString &path)
 {
-    QMessageBox box(this);
-    box.setWindowTitle(tr("Import Configuration File"));
     QByteArray content;
-    switch (Tessaro::loadConfigurationFile(path, content)) {
-    case LoadResult::Missing:
-        box.setText(tr("The specified configuration file does not exist!"));
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case LoadResult::Unreadable:
-        box.setText(tr("The specified configuration file cannot be opened!"));
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case LoadResult::Loaded: {
-        unselectAllOptions();
-        applyDefaultSettings();
-        const QList<RecognisedLine> lines = Tessaro::readConfiguration(content);
-        // Each widget is set once, to what the last line naming its row left.
-        const auto imported = Tessaro::importedRows(lines);
-        for (int i = 0; i < Tessaro::optionCount; ++i) {
-            if (!imported[i].named)
-                continue;
-            ui->rows[i].checkBox->setChecked(true);
-            if (imported[i].value)
-                ui->rows[i].setValue(*imported[i].value);
-        }
-        box.setIcon(QMessageBox::Information);
-        Tessaro::setImportReport(box, lines);
-        break;
-    }
-    }
+    const LoadResult result = loadConfigurationFile(path, content);
+    if (result == LoadResult::Loaded)
+        return readConfiguration(content);
+    QMessageBox box(parent);
+    box.setWindowTitle(QCoreApplication::translate("MainWindow", "Import Configuration File"));
+    box.setIcon(QMessageBox::Warning);
+    box.setText(
+            result == LoadResult::Missing
+                    ? QCoreApplication::translate(
+                            "MainWindow", "The specified configuration file does not exist!")
+                    : QCoreApplication::translate(
+                            "MainWindow", "The specified configuration file cannot be opened!"));
+    box.exec();
+    return std::nullopt;
+}
+
+void showImportReport(QWidget *parent, const QList<RecognisedLine> &lines)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(QCoreApplication::translate("MainWindow", "Import Configuration File"));
+    box.setIcon(QMessageBox::Information);
+    setImportReport(box, lines);
     box.exec();
 }
 
-Tessaro::FormSettings MainWindow::formSettings() const
-{
-    Tessaro::FormSettings settings;
-    for (int i = 0; i < Tessaro::optionCount; ++i)
-        settings[i] = {ui->rows[i].checkBox->isChecked(), ui->rows[i].value()};
-    return settings;
-}
+} // namespace Tessaro

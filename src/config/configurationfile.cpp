@@ -1,4 +1,4 @@
-#include "configurationfile.h"
+#include "config/configurationfile.h"
 
 #include <QFile>
 #include <QFileInfo>

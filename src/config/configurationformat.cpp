@@ -1,8 +1,7 @@
-#include "configurationformat.h"
+#include "config/configurationformat.h"
 
-#include <QCoreApplication>
-#include <QRegularExpression>
-#include <QTextStream>
+#include <QStringDecoder>
+#include <QStringTokenizer>
 
 #include <algorithm>
 #include <limits>
@@ -19,9 +18,10 @@ constexpr QStringView commandNames[commandCount] = {
 constexpr QStringView folderPrefix = u"FOLDER";
 constexpr QStringView serialCommandPrefix = u"RS";
 
-QString threeDigits(int number)
+// number in decimal, filled on the left with '0' to at least width digits.
+QString zeroPadded(int number, int width)
 {
-    return u"%1"_s.arg(number, 3, 10, QLatin1Char('0'));
+    return QString::number(number).rightJustified(width, u'0');
 }
 
 // The number written by the first three characters of text when they are all
@@ -61,68 +61,56 @@ int functionPosition(QStringView text)
     return -1;
 }
 
-// The keys as strings, built once: the importer compares every line with them.
-const std::array<QString, optionCount> &keys()
+// The number in the first digitWindow characters of text, their non-digits
+// dropped, or -1 when none is left. The window is cut before non-digits go:
+// blanks and signs use up places. Only '0' to '9' count, as the device reads
+// no other digits (Qt 4's QRegExp "\D" kept other scripts' digits).
+int windowedNumber(QStringView text, int digitWindow)
 {
-    static const std::array<QString, optionCount> strings = [] {
-        std::array<QString, optionCount> list;
-        for (int i = 0; i < optionCount; ++i)
-            list[i] = QString::fromLatin1(optionCatalogue[i].key);
-        return list;
-    }();
-    return strings;
+    qint64 number = -1;
+    for (QChar c : text.first(std::clamp<qsizetype>(digitWindow, 0, text.size()))) {
+        if (c >= u'0' && c <= u'9')
+            number = std::max<qint64>(number, 0) * 10 + (c.unicode() - u'0');
+        if (number > std::numeric_limits<int>::max())
+            return -1;
+    }
+    return int(number);
 }
 
-} // namespace
-
-QString functionValueName(int index)
+// The widget value that the text after a row's key stands for, if the row
+// accepts it.
+std::optional<int> acceptedValue(const OptionRow &row, QStringView afterKey)
 {
-    if (index < 0 || index >= functionCount)
-        return {};
-    if (index < firstFolderEntry)
-        return commandNames[index].toString();
-    if (index < firstSerialCommandEntry)
-        return folderPrefix + threeDigits(index - firstFolderEntry);
-    return serialCommandPrefix + threeDigits(index - firstSerialCommandEntry + 1);
+    int widgetValue = -1;
+    switch (row.list) {
+    case ValueList::None:
+    case ValueList::Power:
+    case ValueList::Monitoring:
+        widgetValue = windowedNumber(afterKey, row.digitWindow);
+        break;
+    case ValueList::Functions:
+        if (const int position = functionPosition(afterKey); position > 0)
+            widgetValue = position - 1;
+        break;
+    case ValueList::BaudRates: {
+        const int rate = windowedNumber(afterKey, row.digitWindow);
+        const auto found = std::find(baudRates.begin(), baudRates.end(), rate);
+        if (found != baudRates.end())
+            widgetValue = int(found - baudRates.begin());
+        break;
+    }
+    }
+    if (widgetValue < row.minimum || widgetValue > row.maximum)
+        return std::nullopt;
+    return widgetValue;
 }
 
-bool parseNumericValue(const QString &line, const QString &key, int digitWindow, int &value)
-{
-    value = -1;
-    const QString trimmed = line.trimmed();
-    if (!trimmed.startsWith(key))
-        return false;
-    // The window is cut before non-digits go: blanks and signs use up places.
-    QString digits = trimmed.mid(key.size(), digitWindow);
-    if (digits.isEmpty())
-        return true;
-    // Without UseUnicodePropertiesOption, \D matches everything but '0' to '9',
-    // so other scripts' decimal digits are dropped like any other character.
-    // Qt 4's QRegExp kept them, and the device only reads ASCII digits.
-    static const QRegularExpression nonDigit(u"\\D"_s);
-    digits.remove(nonDigit);
-    bool ok = false;
-    const uint number = digits.toUInt(&ok, 10);
-    if (ok && number <= uint(std::numeric_limits<int>::max()))
-        value = int(number);
-    return true;
-}
-
-bool parseFunctionValue(const QString &line, const QString &key, int &value)
-{
-    value = -1;
-    const QString trimmed = line.trimmed();
-    if (!trimmed.startsWith(key))
-        return false;
-    value = functionPosition(QStringView(trimmed).mid(key.size()));
-    return true;
-}
-
+// The value text written for a row's widget value.
 QString valueText(const OptionRow &row, int value)
 {
     switch (row.list) {
     case ValueList::None:
-        return u"%1"_s.arg(value, row.digitWindow, 10, QLatin1Char('0'));
+        return zeroPadded(value, row.digitWindow);
     case ValueList::Power:
     case ValueList::Monitoring:
         // Entry 0 and anything unexpected both write "0".
@@ -136,23 +124,43 @@ QString valueText(const OptionRow &row, int value)
     return {};
 }
 
-std::optional<int> acceptedValue(const OptionRow &row, int valueRead)
+} // namespace
+
+QString functionValueName(int index)
 {
-    int widgetValue = valueRead;
-    if (row.list == ValueList::Functions) {
-        widgetValue = valueRead - 1;
-    } else if (row.list == ValueList::BaudRates) {
-        const auto rate = std::find(baudRates.begin(), baudRates.end(), valueRead);
-        widgetValue = rate == baudRates.end() ? -1 : int(rate - baudRates.begin());
-    }
-    if (widgetValue < row.minimum || widgetValue > row.maximum)
-        return std::nullopt;
-    return widgetValue;
+    if (index < 0 || index >= functionCount)
+        return {};
+    if (index < firstFolderEntry)
+        return commandNames[index].toString();
+    if (index < firstSerialCommandEntry)
+        return folderPrefix + zeroPadded(index - firstFolderEntry, 3);
+    return serialCommandPrefix + zeroPadded(index - firstSerialCommandEntry + 1, 3);
+}
+
+bool parseNumericValue(const QString &line, const QString &key, int digitWindow, int &value)
+{
+    value = -1;
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(key))
+        return false;
+    value = windowedNumber(QStringView(trimmed).mid(key.size()), digitWindow);
+    return true;
+}
+
+bool parseFunctionValue(const QString &line, const QString &key, int &value)
+{
+    value = -1;
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(key))
+        return false;
+    value = functionPosition(QStringView(trimmed).mid(key.size()));
+    return true;
 }
 
 QByteArray configurationText(const FormSettings &settings)
 {
     QByteArray text;
+    text.reserve(optionCount * 24);
     for (int i = 0; i < optionCount; ++i) {
         if (!settings[i].enabled)
             continue;
@@ -164,36 +172,45 @@ QByteArray configurationText(const FormSettings &settings)
     return text;
 }
 
+std::optional<RecognisedLine> recogniseLine(QStringView line, int lineNumber)
+{
+    // Every key ends at its only colon, and no key begins another: the key a
+    // line begins with, if any, is the line up to its first colon.
+    constexpr qsizetype longestKey = 15; // "#RS_MONITORING:"
+    const QStringView trimmed = line.trimmed();
+    const qsizetype colon = trimmed.first(std::min(trimmed.size(), longestKey)).indexOf(u':');
+    if (colon < 0)
+        return std::nullopt;
+    const QStringView key = trimmed.first(colon + 1);
+    for (int i = 0; i < optionCount; ++i) {
+        if (key != QLatin1StringView(optionCatalogue[i].key))
+            continue;
+        const std::optional<int> accepted =
+                acceptedValue(optionCatalogue[i], trimmed.mid(key.size()));
+        return RecognisedLine{i, lineNumber, accepted.has_value(), accepted.value_or(-1)};
+    }
+    return std::nullopt;
+}
+
 QList<RecognisedLine> readConfiguration(const QByteArray &content)
 {
-    // Read without text-mode translation: QIODevice::Text drops every CR byte,
-    // which would tear apart a UTF-16 file. readLine() already takes "\r\n" as
-    // one line end, and trimming removes any CR that is left.
-    QTextStream stream(content);
+    // A byte-order mark names the encoding, else UTF-8; the mark itself is
+    // dropped. Lines end in LF or CR LF, and trimming removes the CR.
+    const QStringConverter::Encoding encoding =
+            QStringConverter::encodingForData(content).value_or(QStringConverter::Utf8);
+    const QString text = QStringDecoder(encoding).decode(content);
     QList<RecognisedLine> lines;
-    QString line;
     int lineNumber = 0;
-    while (stream.readLineInto(&line)) {
-        ++lineNumber;
-        for (int i = 0; i < optionCount; ++i) {
-            const OptionRow &row = optionCatalogue[i];
-            int value = -1;
-            const bool recognised = row.list == ValueList::Functions
-                    ? parseFunctionValue(line, keys()[i], value)
-                    : parseNumericValue(line, keys()[i], row.digitWindow, value);
-            if (!recognised)
-                continue;
-            const std::optional<int> accepted = acceptedValue(row, value);
-            lines.append({i, lineNumber, accepted.has_value(), accepted.value_or(-1)});
-            break; // no key begins another, so no other key can match
-        }
+    for (QStringView line : QStringTokenizer(text, u'\n')) {
+        if (const std::optional<RecognisedLine> recognised = recogniseLine(line, ++lineNumber))
+            lines.append(*recognised);
     }
     return lines;
 }
 
-std::array<ImportedRow, optionCount> importedRows(const QList<RecognisedLine> &lines)
+ImportedRows importedRows(const QList<RecognisedLine> &lines)
 {
-    std::array<ImportedRow, optionCount> rows;
+    ImportedRows rows;
     for (const RecognisedLine &line : lines) {
         rows[line.row].named = true;
         if (line.accepted)
@@ -202,38 +219,15 @@ std::array<ImportedRow, optionCount> importedRows(const QList<RecognisedLine> &l
     return rows;
 }
 
-QString reportEntryText(const QString &keyText, bool accepted, int lineNumber)
+FormSettings importedSettings(const ImportedRows &rows)
 {
-    const QString padded = keyText.leftJustified(30, u'-') + u"> "_s;
-    if (accepted)
-        return padded + QCoreApplication::translate("MainWindow", "OK");
-    return padded + QCoreApplication::translate("MainWindow", "ERROR") + u' '
-            + QCoreApplication::translate("MainWindow", "Line") + u'(' + QString::number(lineNumber)
-            + u')';
-}
-
-void appendReportEntry(const QString &keyText, bool accepted, int lineNumber, QString &report)
-{
-    report += u"<br>"_s + reportEntryText(keyText, accepted, lineNumber) + u"</br>"_s;
-}
-
-QString importConclusion()
-{
-    return QCoreApplication::translate("MainWindow", "Import configuration file done!");
-}
-
-QString importReport(const QList<RecognisedLine> &lines)
-{
-    QString report;
-    for (const RecognisedLine &line : lines)
-        appendReportEntry(keys()[line.row], line.accepted, line.lineNumber, report);
-    report += u"<br></br><br><b>"_s + importConclusion() + u"</b></br>"_s;
-    return report;
-}
-
-QString keyText(int row)
-{
-    return keys()[row];
+    FormSettings settings = defaultSettings(false);
+    for (int i = 0; i < optionCount; ++i) {
+        settings[i].enabled = rows[i].named;
+        if (rows[i].value)
+            settings[i].value = *rows[i].value;
+    }
+    return settings;
 }
 
 } // namespace Tessaro

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "optioncatalogue.h"
+#include "form/optioncatalogue.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,15 +9,6 @@
 #include <optional>
 
 namespace Tessaro {
-
-// What the form holds for one row: whether it is ticked, and its spin box
-// value or list entry.
-struct OptionSetting
-{
-    bool enabled = false;
-    int value = 0;
-};
-using FormSettings = std::array<OptionSetting, optionCount>;
 
 // The name the file uses for a function list entry (PLAY, FOLDER000, RS999);
 // empty outside the list.
@@ -30,13 +21,6 @@ QString functionValueName(int index);
 // function name that begins the text after the key.
 bool parseNumericValue(const QString &line, const QString &key, int digitWindow, int &value);
 bool parseFunctionValue(const QString &line, const QString &key, int &value);
-
-// The value text written for a row's widget value.
-QString valueText(const OptionRow &row, int value);
-
-// The widget value that a value read from the file stands for, if the row
-// accepts it.
-std::optional<int> acceptedValue(const OptionRow &row, int valueRead);
 
 // The whole file for a form: one line per ticked row, in catalogue order,
 // each ended by CR LF as the device expects on every platform.
@@ -51,6 +35,10 @@ struct RecognisedLine
     int value = -1; // widget value when accepted
 };
 
+// The key a line of text begins with, and whether its value is accepted;
+// nothing when the line carries no known key.
+std::optional<RecognisedLine> recogniseLine(QStringView line, int lineNumber = 1);
+
 // Every recognised line of a file's content, in file order.
 QList<RecognisedLine> readConfiguration(const QByteArray &content);
 
@@ -61,23 +49,12 @@ struct ImportedRow
     bool named = false;
     std::optional<int> value;
 };
-std::array<ImportedRow, optionCount> importedRows(const QList<RecognisedLine> &lines);
+using ImportedRows = std::array<ImportedRow, optionCount>;
+ImportedRows importedRows(const QList<RecognisedLine> &lines);
 
-// What the report says of one recognised line: the key padded with '-' to 30
-// characters, then "OK", or "ERROR" and the line number.
-QString reportEntryText(const QString &keyText, bool accepted, int lineNumber);
-
-// Appends one entry to a rich-text report, on a line of its own.
-void appendReportEntry(const QString &keyText, bool accepted, int lineNumber, QString &report);
-
-// The sentence that closes every import report.
-QString importConclusion();
-
-// The import report as rich text: one entry per recognised line, then the
-// conclusion in bold.
-QString importReport(const QList<RecognisedLine> &lines);
-
-// The key of a catalogue row, as the report names it.
-QString keyText(int row);
+// The form after an import: the rows a line named ticked, each at the last
+// value accepted for it or else its default; the other rows unticked at
+// their defaults.
+FormSettings importedSettings(const ImportedRows &rows);
 
 } // namespace Tessaro

@@ -1,12 +1,6 @@
-#include "importreport.h"
+#include "config/importreport.h"
 
-#include <QLabel>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QVBoxLayout>
-
-#include <algorithm>
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -14,51 +8,66 @@ namespace Tessaro {
 
 namespace {
 
-// Past this many entries the report is shown in a scrollable view: the box's
-// label would outgrow the screen, and laying out thousands of rich-text lines
-// takes seconds.
-constexpr int longReportEntries = 30;
-constexpr int longReportVisibleLines = 20;
+// The report's words, translated once per report: a long file has as many
+// entries as lines.
+struct ReportWords
+{
+    QString ok = QCoreApplication::translate("MainWindow", "OK");
+    QString error = QCoreApplication::translate("MainWindow", "ERROR");
+    QString line = QCoreApplication::translate("MainWindow", "Line");
+
+    template<typename Key> QString entry(Key keyText, bool accepted, int lineNumber) const
+    {
+        static const QString dashes(30, u'-');
+        const QStringView padding =
+                QStringView(dashes).first(std::max<qsizetype>(0, 30 - keyText.size()));
+        if (accepted)
+            return keyText + padding + u"> " + ok;
+        return keyText + padding + u"> " + error + u' ' + line + u'(' + QString::number(lineNumber)
+                + u')';
+    }
+    QString entry(const RecognisedLine &recognised) const
+    {
+        return entry(QLatin1StringView(optionCatalogue[recognised.row].key), recognised.accepted,
+                     recognised.lineNumber);
+    }
+};
 
 } // namespace
 
-void setImportReport(QMessageBox &box, const QList<RecognisedLine> &lines)
+QString reportEntryText(const QString &keyText, bool accepted, int lineNumber)
 {
-    auto *label = box.findChild<QLabel *>(u"qt_msgbox_label"_s);
-    const bool scrollable = label && lines.size() > longReportEntries;
-    if (scrollable)
-        label->hide(); // before the text arrives, so that it is never laid out
-    box.setText(importReport(lines));
-    if (!scrollable)
-        return;
+    return ReportWords().entry(keyText, accepted, lineNumber);
+}
 
+void appendReportEntry(const QString &keyText, bool accepted, int lineNumber, QString &report)
+{
+    report += u"<br>"_s + reportEntryText(keyText, accepted, lineNumber) + u"</br>"_s;
+}
+
+QStringList reportEntries(const QList<RecognisedLine> &lines)
+{
+    const ReportWords words;
     QStringList entries;
     entries.reserve(lines.size());
     for (const RecognisedLine &line : lines)
-        entries.append(reportEntryText(keyText(line.row), line.accepted, line.lineNumber));
-    auto *report = new QWidget(&box);
-    auto *layout = new QVBoxLayout(report);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *view = new QPlainTextEdit(report);
-    view->setObjectName(u"reportView"_s);
-    view->setReadOnly(true);
-    view->setLineWrapMode(QPlainTextEdit::NoWrap);
-    view->setPlainText(entries.join(u'\n'));
-    // As wide as the widest entry could be: an error on the last line read,
-    // under the key of widest letters.
-    const QFontMetrics metrics(view->font());
-    int widest = 0;
-    for (int row = 0; row < optionCount; ++row) {
-        const QString text = reportEntryText(keyText(row), false, lines.last().lineNumber);
-        widest = std::max(widest, metrics.horizontalAdvance(text));
-    }
-    const int margins = 2 * (view->frameWidth() + int(view->document()->documentMargin()));
-    view->setMinimumSize(widest + margins + view->verticalScrollBar()->sizeHint().width(),
-                         metrics.lineSpacing() * longReportVisibleLines + margins);
-    layout->addWidget(view);
-    layout->addWidget(new QLabel(u"<b>"_s + importConclusion() + u"</b>"_s, report));
-    // The label's old layout item is ours to delete.
-    delete box.layout()->replaceWidget(label, report);
+        entries.append(words.entry(line));
+    return entries;
+}
+
+QString importConclusion()
+{
+    return u"<b>"_s + QCoreApplication::translate("MainWindow", "Import configuration file done!")
+            + u"</b>"_s;
+}
+
+QString importReport(const QList<RecognisedLine> &lines)
+{
+    QString report;
+    for (const RecognisedLine &line : lines)
+        appendReportEntry(QLatin1StringView(optionCatalogue[line.row].key), line.accepted,
+                          line.lineNumber, report);
+    return report + u"<br></br><br>"_s + importConclusion() + u"</br>"_s;
 }
 
 } // namespace Tessaro

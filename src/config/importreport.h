@@ -1,15 +1,29 @@
 #pragma once
 
-#include "configurationformat.h"
+#include "config/configurationformat.h"
 
-class QMessageBox;
+#include <QString>
+#include <QStringList>
 
 namespace Tessaro {
 
-// Puts the import report into a message box whose icon is already set. The
-// box's text is the report itself; a long report is shown in a scrollable
-// view in place of the box's label, so that the box opens at once and keeps
-// its OK button on the screen however many lines the file had.
-void setImportReport(QMessageBox &box, const QList<RecognisedLine> &lines);
+// The report of an import: one entry per recognised line, in file order, and
+// a closing sentence. Its words are translated in context "MainWindow".
+
+// One entry: the key padded with '-' to 30 characters, then "> OK", or
+// "> ERROR Line(n)" with the line's number.
+QString reportEntryText(const QString &keyText, bool accepted, int lineNumber);
+
+// Appends one entry to a rich-text report, on a line of its own.
+void appendReportEntry(const QString &keyText, bool accepted, int lineNumber, QString &report);
+
+// The entries of a file's recognised lines, as plain text.
+QStringList reportEntries(const QList<RecognisedLine> &lines);
+
+// The sentence that closes every report, in bold.
+QString importConclusion();
+
+// The whole report as rich text: the entries, then the conclusion.
+QString importReport(const QList<RecognisedLine> &lines);
 
 } // namespace Tessaro

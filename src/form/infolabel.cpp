@@ -1,4 +1,4 @@
-#include "infolabel.h"
+#include "form/infolabel.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,17 +1,22 @@
-#include "mainwindow.h"
+#include "form/mainwindow.h"
 
-#include "aboutwindows.h"
-#include "mainwindowform.h"
-#include "supportlinks.h"
+#include "about/aboutwindows.h"
+#include "about/supportlinks.h"
+#include "app/preferences.h"
+#include "config/configurationcommands.h"
+#include "form/functionlistmodel.h"
+#include "form/mainwindowform.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
-#include <QStringListModel>
+#include <QLabel>
 
 #include <algorithm>
 
+using Tessaro::Language;
 using Tessaro::optionCatalogue;
 using Tessaro::optionCount;
 using Tessaro::ValueList;
@@ -24,7 +29,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     // The system's language first, then the one the preferences file names.
     uncheckLanguageActions();
-    ui->actionDefault->setChecked(true);
+    actionFor(Language::Default)->setChecked(true);
     loadLanguage();
     fillValueLists();
     applyDefaultSettings();
@@ -63,17 +68,17 @@ void MainWindow::on_actionOrvel_Home_Page_triggered()
 
 void MainWindow::on_actionDefault_triggered()
 {
-    chooseLanguage(ui->actionDefault);
+    chooseLanguage(Language::Default);
 }
 
 void MainWindow::on_action_English_triggered()
 {
-    chooseLanguage(ui->action_English);
+    chooseLanguage(Language::English);
 }
 
 void MainWindow::on_action_Fran_ais_triggered()
 {
-    chooseLanguage(ui->action_Fran_ais);
+    chooseLanguage(Language::French);
 }
 
 void MainWindow::on_action_Generate_Configuration_File_triggered()
@@ -129,25 +134,30 @@ void MainWindow::on_action_Unselect_All_options_Toolbar_triggered()
 namespace {
 
 // The width, in the 'X's by which Qt sizes a combo box, that the widest of
-// texts needs. Only these texts are measured, never every entry of a list.
+// texts needs. Only these few texts are measured, never every entry of a
+// list, and each as the sum of its characters' advances: cheap enough for
+// every language switch, and never narrower than the text drawn, which
+// kerning only tightens.
 int contentsLength(const QFontMetrics &metrics, const QStringList &texts)
 {
     int widest = 0;
-    for (const QString &text : texts)
-        widest = std::max(widest, metrics.horizontalAdvance(text));
+    for (const QString &text : texts) {
+        int width = 0;
+        for (QChar character : text)
+            width += metrics.horizontalAdvance(character);
+        widest = std::max(widest, width);
+    }
     const int character = metrics.horizontalAdvance(u'X');
     return (widest + character - 1) / character;
 }
 
-// The function entries that can be the widest: the six commands and the ends
-// of the folder and serial command ranges, whose digits all have one width.
-QStringList widestFunctionCandidates(const QStringList &functions)
+// The function entries that can be the widest: the six commands, a folder
+// and a serial command, whose digits all have one width.
+QStringList widestFunctionCandidates(const Tessaro::FunctionTexts &texts)
 {
-    QStringList candidates = functions.mid(0, Tessaro::commandCount);
-    candidates << functions.value(Tessaro::firstFolderEntry)
-               << functions.value(Tessaro::firstSerialCommandEntry - 1)
-               << functions.value(Tessaro::firstSerialCommandEntry)
-               << functions.value(Tessaro::functionCount - 1);
+    QStringList candidates(texts.commands.begin(), texts.commands.end());
+    candidates << texts.text(Tessaro::firstFolderEntry)
+               << texts.text(Tessaro::firstSerialCommandEntry);
     return candidates;
 }
 
@@ -157,10 +167,10 @@ void MainWindow::fillValueLists()
 {
     // One model for the 17 function rows: filling it refills them all. They
     // share a font, so their width is measured once.
-    const QStringList functions = Tessaro::valueListTexts(ValueList::Functions);
-    ui->functionList->setStringList(functions);
+    ui->functionList->fill();
     const QFontMetrics metrics(font());
-    const int functionLength = contentsLength(metrics, widestFunctionCandidates(functions));
+    const int functionLength =
+            contentsLength(metrics, widestFunctionCandidates(ui->functionList->texts()));
 
     for (int i = 0; i < optionCount; ++i) {
         const ValueList list = optionCatalogue[i].list;
@@ -204,4 +214,107 @@ void MainWindow::unselectAllOptions()
 {
     for (const Ui::OptionRowWidgets &row : ui->rows)
         row.checkBox->setChecked(false);
+}
+
+Tessaro::FormSettings MainWindow::formSettings() const
+{
+    Tessaro::FormSettings settings;
+    for (int i = 0; i < optionCount; ++i)
+        settings[i] = {ui->rows[i].checkBox->isChecked(), ui->rows[i].value()};
+    return settings;
+}
+
+void MainWindow::setFormSettings(const Tessaro::FormSettings &settings)
+{
+    for (int i = 0; i < optionCount; ++i) {
+        ui->rows[i].checkBox->setChecked(settings[i].enabled);
+        ui->rows[i].setValue(settings[i].value);
+    }
+}
+
+void MainWindow::showPath(const QString &path)
+{
+    ui->label_Generate_Path->setText(path);
+}
+
+void MainWindow::chooseLanguage(Language language)
+{
+    // Qt has already toggled the action; set the end state whatever it was.
+    uncheckLanguageActions();
+    actionFor(language)->setChecked(true);
+    loadLanguage();
+    fillValueLists();
+    applyDefaultSettings();
+}
+
+void MainWindow::loadLanguage()
+{
+    Tessaro::loadTranslations(checkedLanguage());
+    ui->retranslateUi();
+}
+
+void MainWindow::loadPreferences()
+{
+    if (const std::optional<Language> stored =
+                Tessaro::readPreferences(Tessaro::preferencesReadPath())) {
+        uncheckLanguageActions();
+        actionFor(*stored)->setChecked(true);
+    }
+}
+
+void MainWindow::savePreferences()
+{
+    Tessaro::writePreferences(Tessaro::preferencesWritePath(), checkedLanguage());
+}
+
+void MainWindow::uncheckLanguageActions()
+{
+    for (QAction *action : ui->languageActions)
+        action->setChecked(false);
+}
+
+QAction *MainWindow::actionFor(Language language) const
+{
+    return ui->languageActions[Tessaro::languageIndex(language)];
+}
+
+Language MainWindow::checkedLanguage() const
+{
+    for (std::size_t i = 0; i < Tessaro::languages.size(); ++i) {
+        if (ui->languageActions[i]->isChecked())
+            return Tessaro::languages[i].language;
+    }
+    return Language::Default;
+}
+
+void MainWindow::generateConfigurationFile()
+{
+    const QString path = Tessaro::chooseFileToGenerate(this);
+    if (path.isEmpty())
+        return;
+    showPath(path);
+    writeConfigurationFile(path);
+}
+
+void MainWindow::writeConfigurationFile(const QString &path)
+{
+    Tessaro::generateFile(this, path, formSettings());
+}
+
+void MainWindow::importConfigurationFile()
+{
+    const QString path = Tessaro::chooseFileToImport(this);
+    if (path.isEmpty())
+        return;
+    showPath(path);
+    readConfigurationFile(path);
+}
+
+void MainWindow::readConfigurationFile(const QString &path)
+{
+    const auto lines = Tessaro::readFileToImport(this, path);
+    if (!lines)
+        return;
+    setFormSettings(Tessaro::importedSettings(Tessaro::importedRows(*lines)));
+    Tessaro::showImportReport(this, *lines);
 }

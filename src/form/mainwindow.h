@@ -1,7 +1,7 @@
 #pragma once
 
-#include "configurationformat.h"
-#include "language.h"
+#include "app/language.h"
+#include "form/optioncatalogue.h"
 
 #include <QMainWindow>
 
@@ -11,10 +11,9 @@ namespace Ui {
 class MainWindow;
 }
 
-// The program's one window: the option form, its menus and tool bar. Its
-// commands live with the concern they belong to: the option catalogue
-// operations here, the language commands in src/app, the configuration file
-// commands in src/config.
+// The program's one window: the option form, its menus and tool bar. It owns
+// the form's widgets; its commands hand the form's data to the language,
+// configuration file and Help operations.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -48,13 +47,16 @@ private:
     void applyDefaultSettings();
     void selectAllOptions();
     void unselectAllOptions();
+    Tessaro::FormSettings formSettings() const;
+    void setFormSettings(const Tessaro::FormSettings &settings);
+    void showPath(const QString &path);
 
     // Language selection and the preferences file.
     void loadLanguage();
     void loadPreferences();
     void savePreferences();
     void uncheckLanguageActions();
-    void chooseLanguage(QAction *languageAction);
+    void chooseLanguage(Tessaro::Language language);
     QAction *actionFor(Tessaro::Language language) const;
     Tessaro::Language checkedLanguage() const;
 
@@ -63,7 +65,6 @@ private:
     void writeConfigurationFile(const QString &path);
     void importConfigurationFile();
     void readConfigurationFile(const QString &path);
-    Tessaro::FormSettings formSettings() const;
 
     std::unique_ptr<Ui::MainWindow> ui;
 };

@@ -1,7 +1,9 @@
-#include "mainwindowform.h"
+#include "form/mainwindowform.h"
 
-#include "infolabel.h"
-#include "windowicon.h"
+#include "app/language.h"
+#include "app/windowicon.h"
+#include "form/functionlistmodel.h"
+#include "form/infolabel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,7 +21,6 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QStringListModel>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -40,25 +41,20 @@ struct ActionEntry
     const char *text;     // translated in context "MainWindow"
     const char *shortcut; // never translated; only menu actions have one
     const char *icon;     // file name under :/ressources/ressources/
-    bool checkable;
+    bool windowFont;      // drawn in the window's font, as the menus are
 };
 
+// The actions but the languages', which the language table gives.
 const ActionEntry actionEntries[] = {
         {&MainWindow::action_Quit, "action_Quit", QT_TRANSLATE_NOOP("MainWindow", "&Quit"),
-         "Ctrl+Q", "door.png", false},
+         "Ctrl+Q", "door.png", true},
         {&MainWindow::action_About, "action_About", QT_TRANSLATE_NOOP("MainWindow", "&About"),
-         nullptr, "information.png", false},
+         nullptr, "information.png", true},
         {&MainWindow::actionContact_Technical_Support, "actionContact_Technical_Support",
          QT_TRANSLATE_NOOP("MainWindow", "&Contact Technical Support"), nullptr, "email_edit.png",
-         false},
+         true},
         {&MainWindow::actionOrvel_Home_Page, "actionOrvel_Home_Page",
-         QT_TRANSLATE_NOOP("MainWindow", "&Orvel Home Page"), nullptr, "house.png", false},
-        {&MainWindow::actionDefault, "actionDefault", QT_TRANSLATE_NOOP("MainWindow", "&Default"),
-         nullptr, nullptr, true},
-        {&MainWindow::action_English, "action_English", QT_TRANSLATE_NOOP("MainWindow", "&English"),
-         nullptr, nullptr, true},
-        {&MainWindow::action_Fran_ais, "action_Fran_ais",
-         QT_TRANSLATE_NOOP("MainWindow", "&Français"), nullptr, nullptr, true},
+         QT_TRANSLATE_NOOP("MainWindow", "&Orvel Home Page"), nullptr, "house.png", true},
         {&MainWindow::action_Generate_Configuration_File, "action_Generate_Configuration_File",
          QT_TRANSLATE_NOOP("MainWindow", "&Generate Configuration File"), "Ctrl+S", "cog_edit.png",
          false},
@@ -89,9 +85,6 @@ const ActionEntry actionEntries[] = {
         {&MainWindow::action_Unselect_All_options_Toolbar, "action_Unselect_All_options_Toolbar",
          QT_TRANSLATE_NOOP("MainWindow", "Unselect All options"), nullptr, "UnCheckAll.png", false},
 };
-
-// The language and Help actions, listed first, carry the window font.
-constexpr int actionsWithWindowFont = 7;
 
 const QColor disabledText(118, 116, 108);
 
@@ -135,8 +128,7 @@ void MainWindow::setupUi(QMainWindow *window)
     window->setWindowIcon(Tessaro::windowIcon());
 
     QHash<QString, QIcon> icons; // one icon object for a menu action and its tool bar twin
-    for (int i = 0; i < int(std::size(actionEntries)); ++i) {
-        const ActionEntry &entry = actionEntries[i];
+    for (const ActionEntry &entry : actionEntries) {
         QAction *action = new QAction(window);
         this->*entry.action = action;
         action->setObjectName(QLatin1StringView(entry.objectName));
@@ -148,9 +140,15 @@ void MainWindow::setupUi(QMainWindow *window)
         }
         if (entry.shortcut)
             action->setShortcut(QKeySequence(QLatin1StringView(entry.shortcut)));
-        action->setCheckable(entry.checkable);
-        if (i < actionsWithWindowFont)
+        if (entry.windowFont)
             action->setFont(font);
+    }
+    for (std::size_t i = 0; i < Tessaro::languages.size(); ++i) {
+        QAction *action = new QAction(window);
+        action->setObjectName(QLatin1StringView(Tessaro::languages[i].actionName));
+        action->setCheckable(true);
+        action->setFont(font);
+        languageActions[i] = action;
     }
 
     centralWidget = new QWidget(window);
@@ -174,7 +172,7 @@ void MainWindow::setupUi(QMainWindow *window)
     verticalLayout->setContentsMargins(11, 11, 11, 11);
     verticalLayout->setObjectName("verticalLayout"_L1);
 
-    functionList = new QStringListModel(window);
+    functionList = new FunctionListModel(window);
     QFont infoFont = font;
     infoFont.setItalic(true);
     for (int i = 0; i < optionCount; ++i) {
@@ -192,8 +190,7 @@ void MainWindow::setupUi(QMainWindow *window)
 
         row.infoLabel = new InfoLabel(scrollAreaWidgetContents);
         row.infoLabel->setObjectName(QLatin1StringView(option.infoLabelName));
-        row.infoLabel->setPalette(textPalette(
-                i < Tessaro::warmInfoColourRows ? QColor(172, 163, 153) : QColor(172, 168, 153)));
+        row.infoLabel->setPalette(textPalette(QColor::fromRgb(option.infoColour)));
         row.infoLabel->setFont(infoFont);
         row.infoLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.layout->addWidget(row.infoLabel);
@@ -293,10 +290,11 @@ void MainWindow::setupUi(QMainWindow *window)
     menuFile->addAction(action_Unselect_All_options);
     menuFile->addSeparator();
     menuFile->addAction(action_Quit);
-    menu_Languages->addAction(actionDefault);
-    menu_Languages->addSeparator();
-    menu_Languages->addAction(action_English);
-    menu_Languages->addAction(action_Fran_ais);
+    for (QAction *action : languageActions) {
+        menu_Languages->addAction(action);
+        if (action == languageActions.front())
+            menu_Languages->addSeparator();
+    }
     menu_Help->addAction(actionOrvel_Home_Page);
     menu_Help->addAction(actionContact_Technical_Support);
     menu_Help->addSeparator();
@@ -318,6 +316,8 @@ void MainWindow::retranslateUi()
 {
     for (const ActionEntry &entry : actionEntries)
         (this->*entry.action)->setText(translated(entry.text));
+    for (std::size_t i = 0; i < Tessaro::languages.size(); ++i)
+        languageActions[i]->setText(translated(Tessaro::languages[i].actionText));
     for (int i = 0; i < optionCount; ++i) {
         rows[i].checkBox->setText(Tessaro::optionLabel(optionCatalogue[i]));
         rows[i].infoLabel->setText(Tessaro::optionInfo(optionCatalogue[i]));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "optioncatalogue.h"
+#include "app/language.h"
+#include "form/optioncatalogue.h"
 
 #include <array>
 
@@ -17,10 +18,11 @@ class QMenuBar;
 class QScrollArea;
 class QSpinBox;
 class QStatusBar;
-class QStringListModel;
 class QToolBar;
 class QVBoxLayout;
 class QWidget;
+
+class FunctionListModel;
 
 namespace Ui {
 
@@ -48,9 +50,8 @@ public:
     QAction *action_About = nullptr;
     QAction *actionContact_Technical_Support = nullptr;
     QAction *actionOrvel_Home_Page = nullptr;
-    QAction *actionDefault = nullptr;
-    QAction *action_English = nullptr;
-    QAction *action_Fran_ais = nullptr;
+    // Default, English, French: one per row of Tessaro::languages.
+    std::array<QAction *, Tessaro::languages.size()> languageActions{};
     QAction *action_Generate_Configuration_File = nullptr;
     QAction *action_Import_Configuration_File = nullptr;
     QAction *action_Generate_Configuration_File_ToolBar = nullptr;
@@ -78,7 +79,7 @@ public:
     QToolBar *toolBar = nullptr;
     // The 2005 function entries, one model shared by the 17 function rows:
     // filling it once fills them all, and each row keeps its own entry.
-    QStringListModel *functionList = nullptr;
+    FunctionListModel *functionList = nullptr;
 
     void setupUi(QMainWindow *window);
     void retranslateUi();

@@ -1,4 +1,4 @@
-#include "optioncatalogue.h"
+#include "form/optioncatalogue.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +9,9 @@ namespace {
 constexpr const char *context = "MainWindow";
 constexpr int lastFunction = functionCount - 1;
 constexpr int lastBaudRate = int(baudRates.size()) - 1;
+// The info texts of the first twelve rows are a slightly warmer grey.
+constexpr unsigned warmGrey = 0xaca399;
+constexpr unsigned grey = 0xaca899;
 
 const char *const powerTexts[] = {
         QT_TRANSLATE_NOOP("MainWindow", "Off"),
@@ -31,12 +34,17 @@ const char *const commandTexts[commandCount] = {
         QT_TRANSLATE_NOOP("MainWindow", "Volume -"),
 };
 
-QStringList translated(const char *const *texts, int count)
+QString translated(const char *text)
+{
+    return QCoreApplication::translate(context, text);
+}
+
+template<std::size_t count> QStringList translated(const char *const (&texts)[count])
 {
     QStringList list;
     list.reserve(count);
-    for (int i = 0; i < count; ++i)
-        list.append(QCoreApplication::translate(context, texts[i]));
+    for (const char *text : texts)
+        list.append(translated(text));
     return list;
 }
 
@@ -52,120 +60,106 @@ QString numbered(const QString &prefix, int number)
     return text;
 }
 
-QStringList functionTexts()
-{
-    QStringList list = translated(commandTexts, commandCount);
-    list.reserve(functionCount);
-    // Only the prefixes are translated; the three digits are appended as they are.
-    const QString folder = QCoreApplication::translate("MainWindow", "Folder ");
-    for (int number = 0; number < folderCount; ++number)
-        list.append(numbered(folder, number));
-    const QString serialCommand = QCoreApplication::translate("MainWindow", "Serial Command ");
-    for (int number = 1; number <= serialCommandCount; ++number)
-        list.append(numbered(serialCommand, number));
-    return list;
-}
-
 } // namespace
 
 // One row per setting, in the order of the form and of the file:
 //   key, object name stem, info label name,
-//   label, info text,
+//   label, info text, info text colour,
 //   value list, digit window, minimum, maximum, default
 // clang-format off
 const std::array<OptionRow, optionCount> optionCatalogue{{
     {"#ID:", "ID", "label_ID_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "ID:"),
      QT_TRANSLATE_NOOP("MainWindow", "Player ID (#ID)"),
-     ValueList::None, 3, 1, 127, 1},
+     warmGrey, ValueList::None, 3, 1, 127, 1},
     {"#VOLUME:", "Volume", "label_Volume_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Volume:"),
      QT_TRANSLATE_NOOP("MainWindow", "Player digital volume (#VOLUME)"),
-     ValueList::None, 2, 0, 64, 32},
+     warmGrey, ValueList::None, 2, 0, 64, 32},
     {"#POWER:", "Power", "label_Power_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Power:"),
      QT_TRANSLATE_NOOP("MainWindow", "Energy Saving Mode (#POWER)"),
-     ValueList::Power, 1, 0, 1, 0},
+     warmGrey, ValueList::Power, 1, 0, 1, 0},
     {"#RS_MONITORING:", "Monitor", "label_Monitor_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Monitoring:"),
      QT_TRANSLATE_NOOP("MainWindow", "Serial monitoring mode (#RS_MONITORING)"),
-     ValueList::Monitoring, 1, 0, 3, 0},
+     warmGrey, ValueList::Monitoring, 1, 0, 3, 0},
     {"#BOOT:", "Boot", "label_Boot_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Boot:"),
      QT_TRANSLATE_NOOP("MainWindow", "Default boot folder (#BOOT)"),
-     ValueList::None, 3, 0, 999, 0},
+     warmGrey, ValueList::None, 3, 0, 999, 0},
     {"#INPUT01:", "Input01", "label_Input01_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 01:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 1 function (#INPUT01)"),
-     ValueList::Functions, 0, 0, lastFunction, 7},
+     warmGrey, ValueList::Functions, 0, 0, lastFunction, 7},
     {"#INPUT02:", "Input02", "label_Input02_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 02:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 2 function (#INPUT02)"),
-     ValueList::Functions, 0, 0, lastFunction, 8},
+     warmGrey, ValueList::Functions, 0, 0, lastFunction, 8},
     {"#INPUT03:", "Input03", "label_Input03_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 03:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 3 function (#INPUT03)"),
-     ValueList::Functions, 0, 0, lastFunction, 9},
+     warmGrey, ValueList::Functions, 0, 0, lastFunction, 9},
     {"#INPUT04:", "Input04", "label_Input03_Infos_2",
      QT_TRANSLATE_NOOP("MainWindow", "Input 04:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 4 function (#INPUT04)"),
-     ValueList::Functions, 0, 0, lastFunction, 10},
+     warmGrey, ValueList::Functions, 0, 0, lastFunction, 10},
     {"#INPUT05:", "Input05", "label_Input05_infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 05:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 5 function (#INPUT05)"),
-     ValueList::Functions, 0, 0, lastFunction, 11},
+     warmGrey, ValueList::Functions, 0, 0, lastFunction, 11},
     {"#INPUT06:", "Input06", "label_Input06_infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 06:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 6 function (#INPUT06)"),
-     ValueList::Functions, 0, 0, lastFunction, 12},
+     warmGrey, ValueList::Functions, 0, 0, lastFunction, 12},
     {"#INPUT07:", "Input07", "label_Input07_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 07:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 7 function (#INPUT07)"),
-     ValueList::Functions, 0, 0, lastFunction, 13},
+     warmGrey, ValueList::Functions, 0, 0, lastFunction, 13},
     {"#INPUT08:", "Input08", "label_Input08_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 08:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 8 function (#INPUT08)"),
-     ValueList::Functions, 0, 0, lastFunction, 14},
+     grey, ValueList::Functions, 0, 0, lastFunction, 14},
     {"#INPUT09:", "Input09", "label_Input09_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 09:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 9 function (#INPUT09)"),
-     ValueList::Functions, 0, 0, lastFunction, 15},
+     grey, ValueList::Functions, 0, 0, lastFunction, 15},
     {"#INPUT10:", "Input10", "label_Input10_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 10:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 10 function (#INPUT10)"),
-     ValueList::Functions, 0, 0, lastFunction, 16},
+     grey, ValueList::Functions, 0, 0, lastFunction, 16},
     {"#INPUT11:", "Input11", "label_Input11_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 11:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 11 function (#INPUT11)"),
-     ValueList::Functions, 0, 0, lastFunction, 17},
+     grey, ValueList::Functions, 0, 0, lastFunction, 17},
     {"#INPUT12:", "Input12", "label_Input12_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 12:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 12 function (#INPUT12)"),
-     ValueList::Functions, 0, 0, lastFunction, 18},
+     grey, ValueList::Functions, 0, 0, lastFunction, 18},
     {"#INPUT13:", "Input13", "label_Input13_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 13:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 13 function (#INPUT13)"),
-     ValueList::Functions, 0, 0, lastFunction, 19},
+     grey, ValueList::Functions, 0, 0, lastFunction, 19},
     {"#INPUT14:", "Input14", "label_Input14_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 14:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 14 function (#INPUT14)"),
-     ValueList::Functions, 0, 0, lastFunction, 20},
+     grey, ValueList::Functions, 0, 0, lastFunction, 20},
     {"#INPUT15:", "Input15", "label_Input15_infos",
      QT_TRANSLATE_NOOP("MainWindow", "Input 15:"),
      QT_TRANSLATE_NOOP("MainWindow", "Input 15 function (#INPUT15)"),
-     ValueList::Functions, 0, 0, lastFunction, 21},
+     grey, ValueList::Functions, 0, 0, lastFunction, 21},
     {"#BUTTON1:", "Button1", "label_Button1_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Button 1:"),
      QT_TRANSLATE_NOOP("MainWindow", "Button 1 function (#BUTTON1)"),
-     ValueList::Functions, 0, 0, lastFunction, 5},
+     grey, ValueList::Functions, 0, 0, lastFunction, 5},
     {"#BUTTON2:", "Button2", "label_Button2_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Button 2:"),
      QT_TRANSLATE_NOOP("MainWindow", "Button 2 function (#BUTTON2)"),
-     ValueList::Functions, 0, 0, lastFunction, 4},
+     grey, ValueList::Functions, 0, 0, lastFunction, 4},
     {"#BAUDRATE:", "Baudrate", "label_Baudrate_Infos",
      QT_TRANSLATE_NOOP("MainWindow", "Baudrate:"),
      QT_TRANSLATE_NOOP("MainWindow", "Serial port Baudrate (#BAUDRATE)"),
-     ValueList::BaudRates, 5, 0, lastBaudRate, 1},
+     grey, ValueList::BaudRates, 5, 0, lastBaudRate, 1},
 }};
 // clang-format on
 
@@ -190,13 +184,12 @@ QStringList valueListTexts(ValueList list)
 {
     switch (list) {
     case ValueList::None:
+    case ValueList::Functions:
         return {};
     case ValueList::Power:
-        return translated(powerTexts, valueListSize(list));
+        return translated(powerTexts);
     case ValueList::Monitoring:
-        return translated(monitoringTexts, valueListSize(list));
-    case ValueList::Functions:
-        return functionTexts();
+        return translated(monitoringTexts);
     case ValueList::BaudRates: {
         QStringList texts;
         for (int rate : baudRates)
@@ -207,14 +200,44 @@ QStringList valueListTexts(ValueList list)
     return {};
 }
 
+QString FunctionTexts::text(int entry) const
+{
+    if (entry < 0 || entry >= functionCount)
+        return {};
+    if (entry < firstFolderEntry)
+        return commands[entry];
+    if (entry < firstSerialCommandEntry)
+        return numbered(folder, entry - firstFolderEntry);
+    return numbered(serialCommand, entry - firstSerialCommandEntry + 1);
+}
+
+FunctionTexts functionTexts()
+{
+    FunctionTexts texts;
+    for (int i = 0; i < commandCount; ++i)
+        texts.commands[i] = translated(commandTexts[i]);
+    // Only the prefixes are translated; the three digits are appended as they are.
+    texts.folder = QCoreApplication::translate("MainWindow", "Folder ");
+    texts.serialCommand = QCoreApplication::translate("MainWindow", "Serial Command ");
+    return texts;
+}
+
 QString optionLabel(const OptionRow &row)
 {
-    return QCoreApplication::translate(context, row.label);
+    return translated(row.label);
 }
 
 QString optionInfo(const OptionRow &row)
 {
-    return QCoreApplication::translate(context, row.info);
+    return translated(row.info);
+}
+
+FormSettings defaultSettings(bool ticked)
+{
+    FormSettings settings;
+    for (int i = 0; i < optionCount; ++i)
+        settings[i] = {ticked, optionCatalogue[i].defaultValue};
+    return settings;
 }
 
 } // namespace Tessaro

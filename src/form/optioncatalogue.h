@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 #include <array>
@@ -19,6 +20,7 @@ struct OptionRow
     const char *infoLabelName; // spelled as in the form, irregular for some rows
     const char *label;         // check box text, translated in context "MainWindow"
     const char *info;          // info label text, translated in context "MainWindow"
+    unsigned infoColour;       // 0xRRGGBB of the info text
     ValueList list;
     int digitWindow; // characters read after a numeric key
     int minimum;     // spin box range, which is also what an import accepts
@@ -28,9 +30,6 @@ struct OptionRow
 
 inline constexpr int optionCount = 23;
 extern const std::array<OptionRow, optionCount> optionCatalogue;
-
-// Rows 1 to 12 draw their info text in a slightly different grey than 13 to 23.
-inline constexpr int warmInfoColourRows = 12;
 
 // The function list: six commands, folders 000 to 999, serial commands 001 to 999.
 inline constexpr int commandCount = 6;
@@ -45,11 +44,42 @@ inline constexpr std::array<int, 3> baudRates{9600, 19200, 38400};
 // Number of entries of a list; spin box rows have none.
 int valueListSize(ValueList list);
 
-// The texts shown for a list, translated now. Baud rates are never translated.
+// The texts of the power, monitoring and baud-rate lists, translated now.
+// Baud rates are never translated. The function list is made on demand from
+// FunctionTexts instead.
 QStringList valueListTexts(ValueList list);
+
+// What the 2005 function texts are made of, translated now: the six command
+// names and the two prefixes, to which the three-digit number is appended.
+struct FunctionTexts
+{
+    std::array<QString, commandCount> commands;
+    QString folder;        // "Folder "
+    QString serialCommand; // "Serial Command "
+
+    QString text(int entry) const; // "Folder 007"; empty outside the list
+};
+FunctionTexts functionTexts();
 
 // The text of a row's check box and info label, translated now.
 QString optionLabel(const OptionRow &row);
 QString optionInfo(const OptionRow &row);
+
+// What the form holds for one row: whether it is ticked, and its spin box
+// value or list entry.
+struct OptionSetting
+{
+    bool enabled = false;
+    int value = 0;
+
+    friend bool operator==(const OptionSetting &a, const OptionSetting &b)
+    {
+        return a.enabled == b.enabled && a.value == b.value;
+    }
+};
+using FormSettings = std::array<OptionSetting, optionCount>;
+
+// Every row at its default, all ticked or all unticked.
+FormSettings defaultSettings(bool ticked);
 
 } // namespace Tessaro

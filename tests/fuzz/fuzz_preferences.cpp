@@ -1,9 +1,9 @@
 // libFuzzer: any bytes, read as the preferences file a previous run (or
 // anything else) left beside the program.
 
-#include "applicationidentity.h"
-#include "preferences.h"
-#include "require.h"
+#include "app/applicationidentity.h"
+#include "app/preferences.h"
+#include "fuzz/require.h"
 
 #include <QByteArray>
 #include <QTextStream>

@@ -1,4 +1,4 @@
-#include "childprocess.h"
+#include "support/childprocess.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -7,31 +7,33 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace TestSupport {
+using namespace Qt::StringLiterals;
 
-bool runningAsRoot()
-{
-    return geteuid() == 0;
-}
+namespace TestSupport {
 
 ChildResult runChild(const QString &program, const QStringList &arguments,
                      const ChildOptions &options)
 {
+    QStringList command = QStringList{program} + arguments;
+    if (options.fileSizeLimit > 0) {
+        // An ignored signal stays ignored across exec.
+        command =
+                QStringList{u"sh"_s, u"-c"_s, u"trap '' XFSZ; exec prlimit --fsize=$0 -- \"$@\""_s,
+                            QString::number(options.fileSizeLimit)}
+                + command;
+    }
+    if (options.unprivileged && geteuid() == 0) {
+        command = QStringList{u"setpriv"_s, u"--reuid=65534"_s, u"--regid=65534"_s,
+                              u"--clear-groups"_s}
+                + command;
+    }
     QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.setWorkingDirectory(options.workingDirectory);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString &setting : options.environment)
         environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     process.setProcessEnvironment(environment);
-    if (options.unprivileged && runningAsRoot()) {
-        process.start(QStringLiteral("setpriv"),
-                      QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                  QStringLiteral("--clear-groups"), program}
-                              + arguments);
-    } else {
-        process.start(program, arguments);
-    }
+    process.start(command.takeFirst(), command);
     if (!process.waitForStarted())
         return {};
     process.write(options.input);
@@ -40,11 +42,9 @@ ChildResult runChild(const QString &program, const QStringList &arguments,
         qWarning("gave up after 60 s waiting for %s to end", qPrintable(program));
         process.kill();
         process.waitForFinished();
-        return {};
     }
-    if (process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput()};
+    const int exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return {exitCode, process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 QString copyForEveryone(const QString &program, const QString &folder)

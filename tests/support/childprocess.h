@@ -8,23 +8,25 @@ namespace TestSupport {
 
 struct ChildResult
 {
-    int exitCode = -1;
+    int exitCode = -1; // -1 when the child did not end normally
     QByteArray output;
+    QByteArray errors;
 };
-
-// Root ignores permission bits: a step that must meet them runs as the
-// unprivileged user nobody (setpriv), or as it is when we are not root.
-bool runningAsRoot();
 
 struct ChildOptions
 {
     QByteArray input; // given on stdin
+    // Root ignores permission bits: such a child runs as the unprivileged
+    // user nobody (setpriv), or as it is when we are not root.
     bool unprivileged = false;
+    // A full disk, as far as the child can tell: writes past this many bytes
+    // fail with EFBIG instead of killing it.
+    int fileSizeLimit = 0;
     QString workingDirectory; // ours when empty
     QStringList environment;  // "NAME=value" entries set on top of ours
 };
 
-// Runs program with arguments and waits for it to end.
+// Runs program with arguments and waits, at most a minute, for it to end.
 ChildResult runChild(const QString &program, const QStringList &arguments,
                      const ChildOptions &options = {});
 

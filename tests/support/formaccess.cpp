@@ -1,12 +1,25 @@
-#include "formaccess.h"
+#include "support/formaccess.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
+using Tessaro::optionCatalogue;
+using Tessaro::optionCount;
+
+char *Tessaro::toString(const FormSettings &settings)
+{
+    QStringList rows;
+    for (int i = 0; i < optionCount; ++i)
+        rows.append((settings[i].enabled ? QString() : u"-"_s)
+                    + QLatin1StringView(optionCatalogue[i].key)
+                    + QString::number(settings[i].value));
+    return qstrdup(qPrintable(rows.join(u' ')));
+}
 
 namespace TestSupport {
 
@@ -20,93 +33,73 @@ template<typename T> T *named(const QWidget *window, const QString &name)
     return child;
 }
 
+QString stem(int row)
+{
+    return QLatin1StringView(optionCatalogue[row].objectStem);
+}
+
 } // namespace
 
-const QStringList rowStems{
-        u"ID"_s,      u"Volume"_s,  u"Power"_s,   u"Monitor"_s, u"Boot"_s,     u"Input01"_s,
-        u"Input02"_s, u"Input03"_s, u"Input04"_s, u"Input05"_s, u"Input06"_s,  u"Input07"_s,
-        u"Input08"_s, u"Input09"_s, u"Input10"_s, u"Input11"_s, u"Input12"_s,  u"Input13"_s,
-        u"Input14"_s, u"Input15"_s, u"Button1"_s, u"Button2"_s, u"Baudrate"_s,
-};
-
-QStringList formWith(const QStringList &ticked, bool othersTicked)
+QCheckBox *checkBox(const QWidget *window, int row)
 {
-    const QList<int> defaults{1,  32, 0,  0,  0,  7,  8,  9,  10, 11, 12, 13,
-                              14, 15, 16, 17, 18, 19, 20, 21, 5,  4,  1};
-    QStringList state;
-    for (int row = 0; row < rowStems.size(); ++row)
-        state.append((othersTicked ? QString() : u"-"_s) + rowStems[row] + u'='
-                     + QString::number(defaults[row]));
-    for (const QString &item : ticked)
-        state[rowStems.indexOf(item.section(u'=', 0, 0))] = item;
-    return state;
+    return named<QCheckBox>(window, u"checkBox_"_s + stem(row));
 }
 
-QCheckBox *FormAccess::checkBox(const QString &stem) const
+QWidget *valueWidget(const QWidget *window, int row)
 {
-    return named<QCheckBox>(m_window, u"checkBox_"_s + stem);
+    if (optionCatalogue[row].list == Tessaro::ValueList::None)
+        return named<QSpinBox>(window, u"spinBox_"_s + stem(row));
+    return named<QComboBox>(window, u"comboBox_"_s + stem(row));
 }
 
-QWidget *FormAccess::valueWidget(const QString &stem) const
+QAction *action(const QWidget *window, const QString &name)
 {
-    if (auto *spin = m_window->findChild<QSpinBox *>(u"spinBox_"_s + stem))
-        return spin;
-    return named<QComboBox>(m_window, u"comboBox_"_s + stem);
+    return named<QAction>(window, name);
 }
 
-bool FormAccess::ticked(const QString &stem) const
+QLabel *pathField(const QWidget *window)
 {
-    return checkBox(stem)->isChecked();
+    return named<QLabel>(window, u"label_Generate_Path"_s);
 }
 
-void FormAccess::setTicked(const QString &stem, bool ticked) const
+Tessaro::FormSettings formState(const QWidget *window)
 {
-    checkBox(stem)->setChecked(ticked);
-}
-
-int FormAccess::value(const QString &stem) const
-{
-    QWidget *widget = valueWidget(stem);
-    if (auto *spin = qobject_cast<QSpinBox *>(widget))
-        return spin->value();
-    return qobject_cast<QComboBox *>(widget)->currentIndex();
-}
-
-void FormAccess::setValue(const QString &stem, int value) const
-{
-    QWidget *widget = valueWidget(stem);
-    if (auto *spin = qobject_cast<QSpinBox *>(widget))
-        spin->setValue(value);
-    else
-        qobject_cast<QComboBox *>(widget)->setCurrentIndex(value);
-}
-
-QAction *FormAccess::action(const QString &name) const
-{
-    return named<QAction>(m_window, name);
-}
-
-QLabel *FormAccess::label(const QString &name) const
-{
-    return named<QLabel>(m_window, name);
-}
-
-QStringList FormAccess::state() const
-{
-    QStringList rows;
-    for (const QString &stem : rowStems)
-        rows.append((ticked(stem) ? QString() : u"-"_s) + stem + u'='
-                    + QString::number(value(stem)));
-    return rows;
-}
-
-void FormAccess::setState(const QStringList &rows) const
-{
-    for (const QString &row : rows) {
-        const QString stem = row.section(u'=', 0, 0).remove(u'-');
-        setTicked(stem, !row.startsWith(u'-'));
-        setValue(stem, row.section(u'=', 1).toInt());
+    Tessaro::FormSettings settings;
+    for (int i = 0; i < optionCount; ++i) {
+        QWidget *widget = valueWidget(window, i);
+        auto *spin = qobject_cast<QSpinBox *>(widget);
+        settings[i] = {checkBox(window, i)->isChecked(),
+                       spin ? spin->value() : qobject_cast<QComboBox *>(widget)->currentIndex()};
     }
+    return settings;
+}
+
+void setFormState(const QWidget *window, const Tessaro::FormSettings &settings)
+{
+    for (int i = 0; i < optionCount; ++i) {
+        checkBox(window, i)->setChecked(settings[i].enabled);
+        QWidget *widget = valueWidget(window, i);
+        if (auto *spin = qobject_cast<QSpinBox *>(widget))
+            spin->setValue(settings[i].value);
+        else
+            qobject_cast<QComboBox *>(widget)->setCurrentIndex(settings[i].value);
+    }
+}
+
+Tessaro::FormSettings formWith(const QStringList &ticked, bool othersTicked)
+{
+    Tessaro::FormSettings settings = Tessaro::defaultSettings(othersTicked);
+    for (const QString &item : ticked) {
+        const qsizetype colon = item.indexOf(u':') + 1;
+        int row = 0;
+        while (row < optionCount
+               && item.first(colon) != QLatin1StringView(optionCatalogue[row].key))
+            ++row;
+        if (row == optionCount)
+            qFatal("no row has the key of %s", qPrintable(item));
+        settings[row] = {true, item.mid(colon).toInt()};
+    }
+    return settings;
 }
 
 } // namespace TestSupport

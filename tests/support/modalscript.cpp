@@ -1,12 +1,28 @@
-#include "modalscript.h"
+#include "support/modalscript.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 namespace TestSupport {
+
+namespace {
+
+template<typename T> T *expect(QWidget *widget)
+{
+    auto *typed = qobject_cast<T *>(widget);
+    if (!typed)
+        qFatal("expected a %s, got %s", T::staticMetaObject.className(),
+               widget->metaObject()->className());
+    return typed;
+}
+
+} // namespace
 
 ModalScript::ModalScript(QList<Step> steps) : m_steps(std::move(steps))
 {
@@ -21,8 +37,8 @@ void ModalScript::poll()
         return;
     m_answered = modal;
     if (m_steps.isEmpty()) {
-        m_unexpected.append(QString::fromLatin1(modal->metaObject()->className()) + u": "
-                            + modal->windowTitle());
+        m_unexpected.append(modal->windowTitle());
+        qWarning("unexpected dialog: %s", qPrintable(modal->windowTitle()));
         if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
         return;
@@ -35,32 +51,37 @@ void ModalScript::poll()
     });
 }
 
-ModalScript::Step chooseFile(const QString &path)
+bool runCommand(QAction *action, QList<ModalScript::Step> steps)
 {
-    return [path](QWidget *widget) {
-        auto *dialog = qobject_cast<QFileDialog *>(widget);
-        if (!dialog)
-            qFatal("expected a file dialog, got %s", widget->metaObject()->className());
-        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-        const QList<QAbstractButton *> buttons =
-                dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->buttons();
+    ModalScript script(std::move(steps));
+    action->trigger();
+    if (!script.finished())
+        qWarning("%s did not open the dialogs expected", qPrintable(action->objectName()));
+    return script.finished();
+}
+
+ModalScript::Step chooseFile(const QString &path, std::function<void()> then)
+{
+    return [path, then](QWidget *widget) {
+        auto *dialog = expect<QFileDialog>(widget);
+        if (then)
+            QObject::connect(dialog, &QFileDialog::fileSelected, then);
+        dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(path);
+        const QList<QAbstractButton *> buttons = dialog->findChild<QDialogButtonBox *>()->buttons();
         for (QAbstractButton *button : buttons) {
             auto *box = qobject_cast<QDialogButtonBox *>(button->parentWidget());
-            if (box->buttonRole(button) == QDialogButtonBox::AcceptRole) {
-                button->click();
-                return;
-            }
+            if (box->buttonRole(button) == QDialogButtonBox::AcceptRole)
+                return button->click();
         }
-        qFatal("the file dialog has no accept button");
     };
 }
 
-ModalScript::Step cancelDialog()
+ModalScript::Step recordAndCancel(QString *directory, QString *fileName)
 {
-    return [](QWidget *widget) {
-        auto *dialog = qobject_cast<QDialog *>(widget);
-        if (!dialog)
-            qFatal("expected a dialog, got %s", widget->metaObject()->className());
+    return [directory, fileName](QWidget *widget) {
+        auto *dialog = expect<QFileDialog>(widget);
+        *directory = dialog->directory().absolutePath();
+        *fileName = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->text();
         dialog->reject();
     };
 }
@@ -68,29 +89,18 @@ ModalScript::Step cancelDialog()
 ModalScript::Step confirmReplace()
 {
     return [](QWidget *widget) {
-        auto *box = qobject_cast<QMessageBox *>(widget);
-        if (!box || !box->button(QMessageBox::Yes))
-            qFatal("expected the question whether to replace a file");
-        box->button(QMessageBox::Yes)->click();
+        expect<QMessageBox>(widget)->button(QMessageBox::Yes)->click();
     };
 }
 
 ModalScript::Step closeMessage(ShownMessage *shown)
 {
     return [shown](QWidget *widget) {
-        auto *box = qobject_cast<QMessageBox *>(widget);
-        if (!box)
-            qFatal("expected a message box, got %s", widget->metaObject()->className());
-        shown->title = box->windowTitle();
-        shown->text = box->text();
-        shown->icon = box->icon();
-        shown->buttons.clear();
-        const QList<QAbstractButton *> buttons = box->buttons();
-        for (QAbstractButton *button : buttons)
-            shown->buttons.append(button->text());
-        if (buttons.size() != 1)
+        auto *box = expect<QMessageBox>(widget);
+        *shown = {box->windowTitle(), box->text(), box->icon()};
+        if (box->buttons().size() != 1)
             qFatal("expected a message box with one button");
-        buttons.first()->click();
+        box->buttons().constFirst()->click();
     };
 }
 

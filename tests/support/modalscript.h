@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class QAction;
+
 namespace TestSupport {
 
 // What a message box showed when it was answered.
@@ -17,7 +19,6 @@ struct ShownMessage
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
 };
 
 // Answers the modal dialogs a command opens, in order, as a user would: each
@@ -32,7 +33,6 @@ public:
 
     // Every step ran and no dialog came unexpected.
     bool finished() const { return m_steps.isEmpty() && m_unexpected.isEmpty(); }
-    QStringList unexpectedDialogs() const { return m_unexpected; }
 
 private:
     void poll();
@@ -43,11 +43,16 @@ private:
     QTimer m_timer;
 };
 
-// Types path into a file dialog's name field and accepts it.
-ModalScript::Step chooseFile(const QString &path);
-// Cancels a file dialog.
-ModalScript::Step cancelDialog();
-// Answers "Yes" to the file dialog's question whether to replace a file.
+// Triggers action and answers its dialogs; false, with a warning, when they
+// did not come as the steps expect.
+bool runCommand(QAction *action, QList<ModalScript::Step> steps);
+
+// Types path into a file dialog's name field and accepts it; then, if given,
+// changes the file system before the command goes on.
+ModalScript::Step chooseFile(const QString &path, std::function<void()> then = {});
+// Records where a file dialog starts, then cancels it.
+ModalScript::Step recordAndCancel(QString *directory, QString *fileName);
+// Answers "Yes" to the question whether to replace a file.
 ModalScript::Step confirmReplace();
 // Records a message box into shown and presses its only button.
 ModalScript::Step closeMessage(ShownMessage *shown);

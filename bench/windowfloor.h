@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindowform.h"
+#include "form/mainwindowform.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,5 @@
-#include "isolatedmain.h"
+#include "support/testmain.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -8,20 +7,17 @@
 
 namespace TestSupport {
 
-namespace {
-constexpr char copyMarker[] = "TESSARO_TEST_COPY";
-}
-
 std::optional<int> runFromTemporaryCopy(int argc, char **argv)
 {
+    constexpr char copyMarker[] = "TESSARO_TEST_COPY";
     if (qEnvironmentVariableIsSet(copyMarker))
         return std::nullopt;
     QCoreApplication launcher(argc, argv);
     QTemporaryDir folder;
-    const QString original = QCoreApplication::applicationFilePath();
-    const QString copy = folder.filePath(QFileInfo(original).fileName());
-    if (!folder.isValid() || !QFile::copy(original, copy)) {
-        qCritical("cannot copy %s into a temporary folder", qPrintable(original));
+    const QString copy =
+            folder.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    if (!folder.isValid() || !QFile::copy(QCoreApplication::applicationFilePath(), copy)) {
+        qCritical("cannot copy the test into a temporary folder");
         return 1;
     }
     qputenv(copyMarker, "1");
@@ -36,6 +32,12 @@ std::optional<int> runFromTemporaryCopy(int argc, char **argv)
         return 1;
     }
     return run.exitStatus() == QProcess::NormalExit ? run.exitCode() : 1;
+}
+
+void forgetPreferences()
+{
+    QFile::remove(QCoreApplication::applicationDirPath()
+                  + QStringLiteral("/Tessaro - Configuration File Generator.cfg"));
 }
 
 } // namespace TestSupport

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "applicationidentity.h"
+#include "app/applicationidentity.h"
 
 #include <QApplication>
 #include <QTest>
@@ -15,9 +15,13 @@ namespace TestSupport {
 // is left in the build tree. Gives the copy's result, or nothing in the copy.
 std::optional<int> runFromTemporaryCopy(int argc, char **argv);
 
+// Removes the preferences file a closed window left beside the executable,
+// so that the next window starts in the system's language.
+void forgetPreferences();
+
 } // namespace TestSupport
 
-#define TESSARO_ISOLATED_GUI_TEST_MAIN(TestClass) \
+#define TESSARO_WINDOW_TEST_MAIN(TestClass) \
     int main(int argc, char **argv) \
     { \
         if (const std::optional<int> copyResult = TestSupport::runFromTemporaryCopy(argc, argv)) \

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "config/configurationformat.h"
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// The configuration file commands, between the form and the files: the file
+// dialogs, writing and reading, and the message boxes that report the
+// outcome. They work on the form's data; parent is the window the dialogs
+// and boxes belong to.
+namespace Tessaro {
+
+// The save dialog, starting from lastConfigurationPath (at first config.txt
+// in the program's folder). Gives the chosen path, now lastConfigurationPath,
+// or an empty text when the user cancelled.
+QString chooseFileToGenerate(QWidget *parent);
+
+// Writes the form to path and reports how it went.
+void generateFile(QWidget *parent, const QString &path, const FormSettings &settings);
+
+// The open dialog, starting from lastConfigurationPath. Gives the chosen
+// path, now lastConfigurationPath, or an empty text when the user cancelled.
+QString chooseFileToImport(QWidget *parent);
+
+// The recognised lines of the file at path; nothing, once the user has been
+// told why, when it cannot be read.
+std::optional<QList<RecognisedLine>> readFileToImport(QWidget *parent, const QString &path);
+
+// The report of an import, line by line.
+void showImportReport(QWidget *parent, const QList<RecognisedLine> &lines);
+
+} // namespace Tessaro
