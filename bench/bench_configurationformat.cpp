@@ -71,7 +71,7 @@ void BenchConfigurationFormat::importFile()
     file.close();
     QBENCHMARK {
         QByteArray read;
-        QCOMPARE(loadConfigurationFile(path, read), LoadResult::Loaded);
+        QCOMPARE(loadConfigurationFile(path, read), ReadResult::Read);
         const QList<RecognisedLine> lines = readConfiguration(read);
         importedRows(lines);
         importReport(lines);

@@ -1,10 +1,10 @@
 #include "app/preferences.h"
 
+#include "app/safefiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTextStream>
@@ -15,8 +15,15 @@ namespace Tessaro {
 
 namespace {
 
-// Our file is under 200 bytes; reading more of a foreign one only costs memory.
+// Our file is under 200 bytes; a bigger one is not ours.
 constexpr qint64 maximumPreferencesSize = 64 * 1024;
+
+// The line ends a text-mode file has always had here: CR LF on Windows.
+#ifdef Q_OS_WIN
+constexpr QLatin1StringView lineEnd{"\r\n"};
+#else
+constexpr QLatin1StringView lineEnd{"\n"};
+#endif
 
 QString preferencesFileName()
 {
@@ -61,7 +68,7 @@ QByteArray preferencesText(Language language)
             stars,
             languageName(language),
     };
-    return (lines.join(u'\n') + u'\n').toUtf8();
+    return (lines.join(lineEnd) + lineEnd).toUtf8();
 }
 
 std::optional<Language> parsePreferences(const QByteArray &content)
@@ -82,25 +89,22 @@ std::optional<Language> parsePreferences(const QByteArray &content)
 
 std::optional<Language> readPreferences(const QString &path)
 {
-    // Only a regular file: opening a FIFO of that name would block the start.
-    if (!QFileInfo(path).isFile())
+    // Not through a link, nor from anything but a regular file: the program
+    // starts as if there were no file.
+    QByteArray content;
+    if (readRegularFile(path, maximumPreferencesSize, Links::Refuse, content) != ReadResult::Read)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return std::nullopt;
-    return parsePreferences(file.read(maximumPreferencesSize));
+    return parsePreferences(content);
 }
 
 void writePreferences(const QString &path, Language language)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    // A writable file in a folder that is not: write it in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    // Never through a link or over anything but a regular file: a planted
+    // link must not make the program replace a file elsewhere.
+    if (!isOwnFilePlace(path))
         return;
-    file.write(preferencesText(language));
-    file.commit();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    replaceFile(path, preferencesText(language));
 }
 
 } // namespace Tessaro

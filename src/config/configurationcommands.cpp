@@ -62,14 +62,14 @@ QString chooseFileToImport(QWidget *parent)
 std::optional<QList<RecognisedLine>> readFileToImport(QWidget *parent, const QString &path)
 {
     QByteArray content;
-    const LoadResult result = loadConfigurationFile(path, content);
-    if (result == LoadResult::Loaded)
+    const ReadResult result = loadConfigurationFile(path, content);
+    if (result == ReadResult::Read)
         return readConfiguration(content);
     QMessageBox box(parent);
     box.setWindowTitle(QCoreApplication::translate("MainWindow", "Import Configuration File"));
     box.setIcon(QMessageBox::Warning);
     box.setText(
-            result == LoadResult::Missing
+            result == ReadResult::Missing
                     ? QCoreApplication::translate(
                             "MainWindow", "The specified configuration file does not exist!")
                     : QCoreApplication::translate(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/safefiles.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,15 +15,11 @@ extern QString lastConfigurationPath;
 // is not one, and reading it could exhaust memory.
 inline constexpr qint64 maximumConfigurationFileSize = 1024 * 1024;
 
-// Replaces the file at path with content, or leaves it as it was: the new
-// bytes reach the path only once all of them were written.
+// Replaces the file at path with content, or leaves it as it was.
 bool saveConfigurationFile(const QString &path, const QByteArray &content);
 
-enum class LoadResult { Loaded, Missing, Unreadable };
-
 // Reads a configuration file whole. Anything but a regular file of at most
-// maximumConfigurationFileSize bytes is Unreadable and is never opened, so a
-// FIFO or a device cannot block or flood the program.
-LoadResult loadConfigurationFile(const QString &path, QByteArray &content);
+// maximumConfigurationFileSize bytes is Refused, and nothing can block.
+ReadResult loadConfigurationFile(const QString &path, QByteArray &content);
 
 } // namespace Tessaro

@@ -26,13 +26,13 @@ int main(int argc, char **argv)
     }
     QByteArray content;
     switch (Tessaro::loadConfigurationFile(path, content)) {
-    case Tessaro::LoadResult::Loaded:
+    case Tessaro::ReadResult::Read:
         std::printf("loaded %lld\n", static_cast<long long>(content.size()));
         return 0;
-    case Tessaro::LoadResult::Missing:
+    case Tessaro::ReadResult::Missing:
         std::printf("missing\n");
         return 1;
-    case Tessaro::LoadResult::Unreadable:
+    case Tessaro::ReadResult::Refused:
         std::printf("unreadable\n");
         return 1;
     }

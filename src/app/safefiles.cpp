@@ -1,0 +1,79 @@
+#include "app/safefiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#    include <fcntl.h>
+#    include <sys/stat.h>
+#    include <unistd.h>
+#endif
+
+namespace Tessaro {
+
+ReadResult readRegularFile(const QString &path, qint64 maximumSize, Links links,
+                           QByteArray &content)
+{
+    content.clear();
+    const QFileInfo info(path);
+    if (links == Links::Refuse && info.isSymLink())
+        return ReadResult::Refused;
+    if (!info.exists())
+        return ReadResult::Missing;
+    // Looked at before opening: opening a device may already do something.
+    if (!info.isFile() || info.size() > maximumSize)
+        return ReadResult::Refused;
+    QFile file(path);
+#ifdef Q_OS_UNIX
+    // Never wait: not for a writer, should a FIFO have taken the file's
+    // place meanwhile, nor for data, as /proc/kmsg would make us.
+    const int descriptor =
+            ::open(QFile::encodeName(path).constData(),
+                   O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0));
+    struct stat status = {};
+    if (descriptor < 0)
+        return ReadResult::Refused;
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
+        || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return ReadResult::Refused;
+    }
+#else
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadResult::Refused;
+#endif
+    // The file may have grown since it was measured: read one byte more than
+    // allowed to notice.
+    content = file.read(maximumSize + 1);
+    if (content.size() > maximumSize || file.error() != QFileDevice::NoError) {
+        content.clear();
+        return ReadResult::Refused;
+    }
+    return ReadResult::Read;
+}
+
+bool isOwnFilePlace(const QString &path)
+{
+    const QFileInfo info(path);
+    return !info.isSymLink() && (!info.exists() || info.isFile());
+}
+
+bool replaceFile(const QString &path, const QByteArray &content)
+{
+    QSaveFile file(path);
+    // Binary mode: the content carries its own line ends.
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // commit() only sees errors that write() itself reported, so a buffered
+    // write that failed later would still replace the old file with a
+    // truncated one: check every step before committing.
+    if (file.write(content) != content.size() || !file.flush()
+        || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace Tessaro
