@@ -56,7 +56,7 @@ within 20 "the virtual display to start" test -s "$number"
 display=:$(cat "$number")
 export DISPLAY="$display"
 title="Tessaro - Configuration File Generator"
-stored="$home/.config/Copyright (C) 2026 Orvel. All rights reserved./$title/$title.cfg"
+stored="$home/.config/tessaro/$title.cfg"
 
 window_shown() {
     window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)

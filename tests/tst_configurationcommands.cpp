@@ -12,9 +12,11 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -36,6 +38,8 @@ private slots:
     void importFillsTheFormAndReports();
     void importRefusesWhatIsNotAConfigurationFile_data();
     void importRefusesWhatIsNotAConfigurationFile();
+    void droppingAFile_data();
+    void droppingAFile();
     void longReportsStayOnScreen_data();
     void longReportsStayOnScreen();
 
@@ -64,21 +68,30 @@ void TestConfigurationCommands::init()
 
 void TestConfigurationCommands::generateWritesTheTickedRows()
 {
-    // A name typed without an extension gets ".txt", and the name shows as
-    // it is, markup and all.
-    const QString typed = m_folder->filePath(u"<b>unit"_s);
+    // A name typed without an extension gets ".txt", in a folder whose name
+    // alone is wider than any screen; the name shows as it is, markup and all.
+    QVERIFY(QDir(m_folder->path()).mkdir(QString(200, u'x')));
+    const QString typed = m_folder->filePath(QString(200, u'x') + u"/<b>unit"_s);
     const QString path = typed + u".txt"_s;
     QVERIFY(writeFile(path, "an older file\n"));
+    // The ID field left blank, as Ctrl+U leaves it: what it shows is written.
+    auto *id = m_window->findChild<QSpinBox *>(u"spinBox_ID"_s);
+    id->setFocus();
+    id->clear();
+    const int width = m_window->width();
     ShownMessage shown;
     QVERIFY(runCommand(generateAction(),
                        {chooseFile(typed), confirmReplace(), closeMessage(&shown)}));
 
     QCOMPARE(readAll(path), readAll(QFINDTESTDATA("data/default-config.txt")));
+    QCOMPARE(id->text(), u"1"_s);
     QCOMPARE(shown.title, u"Generate Configuration File"_s);
     QCOMPARE(shown.text, u"<b>Create configuration file done!</b>"_s);
     QCOMPARE(shown.icon, QMessageBox::Information);
     QCOMPARE(pathField(m_window.get())->text(), path);
     QCOMPARE(pathField(m_window.get())->textFormat(), Qt::PlainText);
+    QCOMPARE(pathField(m_window.get())->toolTip(), path);
+    QCOMPARE(m_window->width(), width);
 }
 
 void TestConfigurationCommands::generateReportsAFailedWrite()
@@ -165,6 +178,47 @@ void TestConfigurationCommands::importRefusesWhatIsNotAConfigurationFile()
     QCOMPARE(formState(m_window.get()), before);
     QCOMPARE(pathField(m_window.get())->text(), path);
     QCOMPARE(Tessaro::lastConfigurationPath, path);
+}
+
+void TestConfigurationCommands::droppingAFile_data()
+{
+    QTest::addColumn<QList<QUrl>>("urls");
+    QTest::addColumn<bool>("imported");
+    const QUrl file = QUrl::fromLocalFile(QDir::tempPath() + u"/dropped.txt"_s);
+    QTest::newRow("one local file") << QList<QUrl>{file} << true;
+    QTest::newRow("two files") << QList<QUrl>{file, file} << false;
+    QTest::newRow("a folder") << QList<QUrl>{QUrl::fromLocalFile(QDir::tempPath())} << false;
+    QTest::newRow("a remote file")
+            << QList<QUrl>{QUrl(u"https://example.org/config.txt"_s)} << false;
+    QTest::newRow("text") << QList<QUrl>{} << false;
+}
+
+void TestConfigurationCommands::droppingAFile()
+{
+    QFETCH(QList<QUrl>, urls);
+    QFETCH(bool, imported);
+    const QString path = QDir::tempPath() + u"/dropped.txt"_s;
+    QVERIFY(writeFile(path, "#VOLUME:7\r\n"));
+    QMimeData data;
+    data.setUrls(urls);
+    data.setText(u"#VOLUME:7"_s);
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_window.get(), &enter);
+    QCOMPARE(enter.isAccepted(), imported);
+    if (!imported)
+        return;
+    ShownMessage shown;
+    ModalScript script({closeMessage(&shown)});
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_window.get(), &drop);
+    QTRY_VERIFY(script.finished());
+    QCOMPARE(shown.text,
+             u"<br>#VOLUME:----------------------> OK</br>"
+             u"<br></br><br><b>Import configuration file done!</b></br>"_s);
+    QCOMPARE(formState(m_window.get()), formWith({u"#VOLUME:7"_s}));
+    QCOMPARE(pathField(m_window.get())->text(), path);
+    QCOMPARE(Tessaro::lastConfigurationPath, path);
+    QFile::remove(path);
 }
 
 void TestConfigurationCommands::longReportsStayOnScreen_data()

@@ -101,7 +101,6 @@ private slots:
     void theNextStartRemembers_data();
     void theNextStartRemembers();
     void frenchFitsTheWindow();
-    void qtDialogsFollowTheLanguage();
     void defaultFollowsTheSystemLanguage_data();
     void defaultFollowsTheSystemLanguage();
     void translationFileLookup_data();
@@ -240,44 +239,32 @@ void TestLanguage::frenchFitsTheWindow()
     }
 }
 
-void TestLanguage::qtDialogsFollowTheLanguage()
-{
-    startWindow();
-    TestSupport::action(m_window.get(), u"action_Fran_ais"_s)->trigger();
-    QString title;
-    QString cancel;
-    QVERIFY(runCommand(TestSupport::action(m_window.get(), u"action_Generate_Configuration_File"_s),
-                       {[&](QWidget *widget) {
-                           auto *dialog = qobject_cast<QFileDialog *>(widget);
-                           title = dialog->windowTitle();
-                           cancel = dialog->findChild<QDialogButtonBox *>()
-                                            ->button(QDialogButtonBox::Cancel)
-                                            ->text();
-                           dialog->reject();
-                       }}));
-    QCOMPARE(title, u"Enregistrer le fichier de configuration"_s);
-    QCOMPARE(cancel, u"Annuler"_s);
-}
-
 void TestLanguage::defaultFollowsTheSystemLanguage_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("menu");
-    QTest::newRow("French system") << u"fr_FR.UTF-8"_s << u"&Fichier"_s;
-    QTest::newRow("German system, not shipped") << u"de_DE.UTF-8"_s << u"&File"_s;
-    QTest::newRow("C locale") << u"C"_s << u"&File"_s;
+    QTest::addColumn<QString>("dialog"); // the save dialog's title, then Qt's own Cancel
+    QTest::newRow("French system") << u"fr_FR.UTF-8"_s << u"&Fichier"_s
+                                   << u"Enregistrer le fichier de configuration|%1|Annuler"_s;
+    // Qt's own texts in the language the program's texts are shown in.
+    QTest::newRow("German system, not shipped")
+            << u"de_DE.UTF-8"_s << u"&File"_s << u"Save Configuration File|%1|Cancel"_s;
+    QTest::newRow("C locale") << u"C"_s << u"&File"_s << u"Save Configuration File|%1|Cancel"_s;
 }
 
 void TestLanguage::defaultFollowsTheSystemLanguage()
 {
     QFETCH(QString, locale);
     QFETCH(QString, menu);
+    QFETCH(QString, dialog);
     QTemporaryDir folder;
     ChildOptions options;
     options.environment = QStringList{u"LC_ALL="_s + locale};
-    const QStringList shown = probe(folder.path(), {}, options);
+    const QStringList shown =
+            probe(folder.path(), {u"action_Generate_Configuration_File"_s}, options);
     QVERIFY(shown.contains(u"checked=actionDefault"_s));
     QVERIFY(shown.contains(u"menu="_s + menu));
+    QVERIFY(shown.contains(u"dialog="_s + dialog.arg(folder.filePath(u"config.txt"_s))));
     QVERIFY(readAll(folder.filePath(preferencesName)).endsWith("\n(default)\n"));
 }
 
@@ -330,22 +317,28 @@ void TestLanguage::installedProgram()
 
 void TestLanguage::unwritableProgramFolder()
 {
+    // An installed program: nobody may write beside it, where an earlier
+    // version left a preferences file; the user has a home with Documents.
     QTemporaryDir folder;
-    QTemporaryDir configHome;
-    QVERIFY(setMode(configHome.path(), 0777));
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkdir(u"Documents"_s));
+    QVERIFY(setMode(home.path(), 0777) && setMode(home.filePath(u"Documents"_s), 0777));
+    const QString probeCopy = copyForEveryone(QStringLiteral(WINDOW_PROBE), folder.path());
+    QVERIFY(writeFile(folder.filePath(preferencesName), "MSC11.00\n\n\n\n\n\nEnglish\n"));
+    QVERIFY(setMode(folder.path(), 0555));
     ChildOptions options;
     options.unprivileged = true;
-    options.environment = QStringList{u"XDG_CONFIG_HOME="_s + configHome.path()};
-    const QString probeCopy = copyForEveryone(QStringLiteral(WINDOW_PROBE), folder.path());
-    // Nobody may write beside the program; as root the probe runs as nobody.
-    QVERIFY(setMode(folder.path(), 0555));
     options.workingDirectory = folder.path();
-    const ChildResult chosen = runChild(probeCopy, {u"action_Fran_ais"_s}, options);
-    const ChildResult next = runChild(probeCopy, {}, options);
-    QVERIFY(chosen.output.contains("checked=action_Fran_ais"));
-    QVERIFY(next.output.contains("checked=action_Fran_ais\nmenu=&Fichier"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{u"windowprobe"_s});
+    options.environment =
+            QStringList{u"HOME="_s + home.path(), u"XDG_CONFIG_HOME="_s + home.path()};
+
+    const ChildResult chosen = runChild(
+            probeCopy, {u"action_Fran_ais"_s, u"action_Generate_Configuration_File"_s}, options);
+    QVERIFY(chosen.output.contains(
+            QString(u"|"_s + home.filePath(u"Documents/config.txt|Annuler"_s)).toUtf8()));
+    // Read from where it was written, the user's folder, at the next start.
+    QVERIFY(runChild(probeCopy, {}, options).output.contains("checked=action_Fran_ais"));
+    QVERIFY(readAll(home.filePath(u"tessaro/"_s + preferencesName)).endsWith("\nFrench\n"));
     QVERIFY(setMode(folder.path(), 0755));
 }
 

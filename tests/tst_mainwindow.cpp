@@ -4,13 +4,18 @@
 #include "support/formaccess.h"
 #include "support/testmain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
@@ -23,7 +28,11 @@ class TestMainWindow : public QObject
 
 private slots:
     void init();
-    void cleanup() { m_window.reset(); }
+    void cleanup()
+    {
+        m_window.reset();
+        forgetPreferences();
+    }
 
     void startsWithEveryRowTickedAtItsDefault();
     void valueLists_data();
@@ -31,6 +40,10 @@ private slots:
     void wholeFormCommands_data();
     void wholeFormCommands();
     void quitEndsTheEventLoopWithZero();
+    void descriptionsShowWholeUntilTheWindowNarrows();
+    void wheelScrollsTheFormUnlessAValueHasFocus();
+    void screenReadersNameEveryValue_data();
+    void screenReadersNameEveryValue();
 
 private:
     std::unique_ptr<MainWindow> m_window;
@@ -142,6 +155,70 @@ void TestMainWindow::quitEndsTheEventLoopWithZero()
                        [this] { QTest::keySequence(m_window.get(), QKeySequence(u"Ctrl+Q"_s)); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!m_window->isVisible());
+}
+
+void TestMainWindow::descriptionsShowWholeUntilTheWindowNarrows()
+{
+    QVERIFY(m_window->width() >= 520);
+    QVERIFY(m_window->screen()->availableGeometry().contains(m_window->frameGeometry()));
+    const QList<QLabel *> descriptions =
+            m_window->findChildren<QLabel *>(QRegularExpression(u"^label_.*_[Ii]nfos"_s));
+    QCOMPARE(descriptions.size(), optionCount);
+    for (const QLabel *description : descriptions)
+        QVERIFY2(description->toolTip().isEmpty(), qPrintable(description->text()));
+    // Narrowed, a shortened description carries its whole text as tool tip.
+    m_window->resize(m_window->minimumSizeHint().width(), m_window->height());
+    auto *monitoring = m_window->findChild<QLabel *>(u"label_Monitor_Infos"_s);
+    QTRY_COMPARE(monitoring->toolTip(), monitoring->text());
+}
+
+void TestMainWindow::wheelScrollsTheFormUnlessAValueHasFocus()
+{
+    auto *combo = m_window->findChild<QComboBox *>(u"comboBox_Input04"_s);
+    QScrollBar *bar = m_window->findChild<QScrollArea *>()->verticalScrollBar();
+    const auto turnWheel = [combo] {
+        QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        // As from the mouse: an ignored wheel event goes on to the parents.
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        qApp->notify(combo, &wheel);
+    };
+    turnWheel();
+    QCOMPARE(combo->currentIndex(), 10);
+    QVERIFY(bar->value() > 0);
+    combo->setFocus();
+    turnWheel();
+    QCOMPARE(combo->currentIndex(), 11);
+}
+
+void TestMainWindow::screenReadersNameEveryValue_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << u"action_English"_s;
+    QTest::newRow("French") << u"action_Fran_ais"_s;
+}
+
+void TestMainWindow::screenReadersNameEveryValue()
+{
+    QFETCH(QString, language);
+    action(m_window.get(), language)->trigger();
+    QSet<QString> names;
+    for (int row = 0; row < optionCount; ++row) {
+        QAccessibleInterface *value =
+                QAccessible::queryAccessibleInterface(valueWidget(m_window.get(), row));
+        const QString name = value->text(QAccessible::Name);
+        QVERIFY(!name.isEmpty() && !name.endsWith(u':'));
+        QVERIFY(checkBox(m_window.get(), row)->text().startsWith(name));
+        QCOMPARE(
+                value->text(QAccessible::Description),
+                m_window->findChild<QLabel *>(QLatin1StringView(optionCatalogue[row].infoLabelName))
+                        ->text());
+        names.insert(name);
+    }
+    QCOMPARE(names.size(), optionCount);
+    QCOMPARE(QAccessible::queryAccessibleInterface(pathField(m_window.get()))
+                     ->text(QAccessible::Name),
+             language == u"action_English" ? u"Path"_s : u"Chemin"_s);
 }
 
 TESSARO_WINDOW_TEST_MAIN(TestMainWindow)

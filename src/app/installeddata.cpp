@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace Tessaro {
 
@@ -9,6 +10,11 @@ QString installedDataFolder()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/'
                            + QStringLiteral(TESSARO_DATA_FROM_PROGRAM));
+}
+
+bool programFolderIsWritable()
+{
+    return QFileInfo(QCoreApplication::applicationDirPath()).isWritable();
 }
 
 } // namespace Tessaro

@@ -9,4 +9,8 @@ namespace Tessaro {
 // installation moved elsewhere still finds it.
 QString installedDataFolder();
 
+// Whether the program's own folder may be written: not so for an installed
+// program, whose files then go to the user's folders.
+bool programFolderIsWritable();
+
 } // namespace Tessaro

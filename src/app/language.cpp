@@ -73,10 +73,12 @@ void loadTranslations(Language language)
     const QString code = languageCode(languageLocale(language));
 
     QCoreApplication::removeTranslator(&translator());
-    if (loadOwnTranslation(translator(), languageFilePrefix + code))
-        QCoreApplication::installTranslator(&translator());
-
     QCoreApplication::removeTranslator(&qtTranslator());
+    if (!loadOwnTranslation(translator(), languageFilePrefix + code))
+        return;
+    QCoreApplication::installTranslator(&translator());
+    // Qt's own texts only in a language the program's texts are shown in:
+    // never German buttons around English texts.
     if (qtTranslator().load(u"qtbase_"_s + code,
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslator());

@@ -1,5 +1,6 @@
 #include "app/preferences.h"
 
+#include "app/installeddata.h"
 #include "app/safefiles.h"
 
 #include <QCoreApplication>
@@ -37,22 +38,25 @@ QString besideTheProgram()
 
 QString inTheUsersFolder()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
-            .absoluteFilePath(preferencesFileName());
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/tessaro/"_s
+            + preferencesFileName();
 }
 
 } // namespace
 
 QString preferencesReadPath()
 {
-    const QString beside = besideTheProgram();
-    return QFileInfo::exists(beside) ? beside : inTheUsersFolder();
+    // Read from where the choice is written; beside an installed program a
+    // file may still lie, read only while the user has none of their own.
+    if (programFolderIsWritable())
+        return besideTheProgram();
+    const QString users = inTheUsersFolder();
+    return QFileInfo::exists(users) ? users : besideTheProgram();
 }
 
 QString preferencesWritePath()
 {
-    return QFileInfo(QCoreApplication::applicationDirPath()).isWritable() ? besideTheProgram()
-                                                                          : inTheUsersFolder();
+    return programFolderIsWritable() ? besideTheProgram() : inTheUsersFolder();
 }
 
 QByteArray preferencesText(Language language)

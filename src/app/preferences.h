@@ -17,10 +17,10 @@ inline constexpr QLatin1StringView preferencesTitle{"Configuration File"};
 
 // The preferences file is the application name + ".cfg", beside the
 // executable. An installed program's folder is not the user's to write, so
-// there the same file lives in the user's configuration folder instead.
+// there the file is the user's own, in $XDG_CONFIG_HOME/tessaro/.
 
-// Where the choice is read from: beside the executable when a file is there,
-// else the user's configuration folder.
+// Where the choice is read from: where it is written, or, for an installed
+// program whose user has no file yet, a file left beside the program.
 QString preferencesReadPath();
 
 // Where the choice is written to: beside the executable when that folder is

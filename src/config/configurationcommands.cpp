@@ -1,12 +1,15 @@
 #include "config/configurationcommands.h"
 
+#include "app/installeddata.h"
 #include "config/configurationfile.h"
 #include "config/reportbox.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -16,8 +19,15 @@ namespace Tessaro {
 QString chooseFileToGenerate(QWidget *parent)
 {
     if (lastConfigurationPath.isEmpty()) {
-        lastConfigurationPath =
-                QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(u"config.txt"_s);
+        // Beside the program, or, when the user cannot write there (an
+        // installed program), in their documents.
+        QString folder = QCoreApplication::applicationDirPath();
+        if (!programFolderIsWritable()) {
+            folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            if (!QFileInfo(folder).isDir())
+                folder = QDir::homePath();
+        }
+        lastConfigurationPath = QDir(folder).absoluteFilePath(u"config.txt"_s);
     }
     QFileDialog dialog(parent, QCoreApplication::translate("MainWindow", "Save Configuration File"),
                        lastConfigurationPath,

@@ -4,6 +4,8 @@
 #include "about/supportlinks.h"
 #include "app/preferences.h"
 #include "config/configurationcommands.h"
+#include "config/configurationfile.h"
+#include "form/elidinglabel.h"
 #include "form/functionlistmodel.h"
 #include "form/mainwindowform.h"
 
@@ -11,8 +13,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
-#include <QLabel>
+#include <QMimeData>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -39,6 +50,9 @@ MainWindow::MainWindow(QWidget *parent)
     applyDefaultSettings();
 
     selectAllOptions();
+
+    fitToDescriptions();
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow()
@@ -234,7 +248,71 @@ void MainWindow::setFormSettings(const Tessaro::FormSettings &settings)
 
 void MainWindow::showPath(const QString &path)
 {
-    ui->label_Generate_Path->setText(path);
+    ui->label_Generate_Path->setWholeText(path);
+}
+
+void MainWindow::settleValueEdits()
+{
+    // A field being edited counts as left: what it shows is what is written.
+    for (const Ui::OptionRowWidgets &row : ui->rows) {
+        if (row.spinBox) {
+            row.spinBox->interpretText();
+            row.spinBox->setValue(row.spinBox->value());
+        }
+    }
+}
+
+void MainWindow::fitToDescriptions()
+{
+    // Wide enough for every row's whole description beside its value and the
+    // scroll bar; never narrower than before, nor larger than the screen less
+    // the window's frame (before the first showing, a title bar's height).
+    ui->verticalLayout->activate(); // the rows' new texts counted
+    const int wanted = ui->scrollAreaWidgetContents->sizeHint().width()
+            + 2 * ui->scrollArea->frameWidth()
+            + ui->scrollArea->verticalScrollBar()->sizeHint().width()
+            + ui->verticalLayout_2->contentsMargins().left()
+            + ui->verticalLayout_2->contentsMargins().right();
+    const QSize frame = isVisible() ? frameGeometry().size() - size()
+                                    : QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize room = screen()->availableGeometry().size() - frame;
+    resize(std::min(std::max(width(), wanted), room.width()), std::min(height(), room.height()));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    // One local file, and nothing else, may be dropped: anything more is
+    // refused at once, with the no-drop cursor.
+    if (droppedFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Imported as File > Import would after its dialog, once the drop has
+    // ended: the report box must not hold the dragging program.
+    QTimer::singleShot(0, this, [this, path] {
+        Tessaro::lastConfigurationPath = path;
+        showPath(path);
+        readConfigurationFile(path);
+    });
+}
+
+QString MainWindow::droppedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QString path = urls.first().toLocalFile();
+    return QFileInfo(path).isDir() ? QString() : path;
 }
 
 void MainWindow::chooseLanguage(Language language)
@@ -245,6 +323,7 @@ void MainWindow::chooseLanguage(Language language)
     loadLanguage();
     fillValueLists();
     applyDefaultSettings();
+    fitToDescriptions();
 }
 
 void MainWindow::loadLanguage()
@@ -289,6 +368,7 @@ Language MainWindow::checkedLanguage() const
 
 void MainWindow::generateConfigurationFile()
 {
+    settleValueEdits();
     const QString path = Tessaro::chooseFileToGenerate(this);
     if (path.isEmpty())
         return;

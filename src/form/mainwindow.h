@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+class QMimeData;
+
 #include <memory>
 
 namespace Ui {
@@ -21,6 +23,10 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void on_action_Quit_triggered();
@@ -50,6 +56,10 @@ private:
     Tessaro::FormSettings formSettings() const;
     void setFormSettings(const Tessaro::FormSettings &settings);
     void showPath(const QString &path);
+    void settleValueEdits();
+    void fitToDescriptions();
+    // The one local file, not a folder, that dragged data carries; else empty.
+    static QString droppedFile(const QMimeData *data);
 
     // Language selection and the preferences file.
     void loadLanguage();

@@ -2,8 +2,9 @@
 
 #include "app/language.h"
 #include "app/windowicon.h"
+#include "form/accessiblevaluelist.h"
+#include "form/elidinglabel.h"
 #include "form/functionlistmodel.h"
-#include "form/infolabel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMainWindow>
 #include <QMenu>
@@ -102,6 +104,29 @@ QString translated(const char *text)
     return QCoreApplication::translate("MainWindow", text);
 }
 
+// A label's text as a name: "Volume" for "Volume:", "ID" for "ID :".
+QString withoutColon(const QString &label)
+{
+    return label.endsWith(u':') ? label.chopped(1).trimmed() : label;
+}
+
+// Lets a value widget take the mouse wheel only once the user has given it
+// the keyboard focus, by a click or Tab: otherwise the wheel scrolls the
+// form, and a value never changes under a pointer that merely passes by.
+class WheelOnlyWithFocus : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget *>(watched)->hasFocus())
+            return false;
+        event->ignore(); // handed on to the scroll area
+        return true;
+    }
+};
+
 } // namespace
 
 int OptionRowWidgets::value() const
@@ -172,7 +197,9 @@ void MainWindow::setupUi(QMainWindow *window)
     verticalLayout->setContentsMargins(11, 11, 11, 11);
     verticalLayout->setObjectName("verticalLayout"_L1);
 
+    nameValueListsForScreenReaders();
     functionList = new FunctionListModel(window);
+    auto *wheelGuard = new WheelOnlyWithFocus(window);
     QFont infoFont = font;
     infoFont.setItalic(true);
     for (int i = 0; i < optionCount; ++i) {
@@ -195,17 +222,23 @@ void MainWindow::setupUi(QMainWindow *window)
         row.infoLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.layout->addWidget(row.infoLabel);
 
+        QWidget *valueWidget = nullptr;
         if (option.list == ValueList::None) {
             row.spinBox = new QSpinBox(scrollAreaWidgetContents);
+            valueWidget = row.spinBox;
             row.spinBox->setObjectName(u"spinBox_"_s + stem);
-            row.spinBox->setFont(font);
             row.spinBox->setRange(option.minimum, option.maximum);
             row.spinBox->setValue(option.defaultValue);
-            row.layout->addWidget(row.spinBox);
+            // A field left blank shows its value again: without this, Qt keeps
+            // a field emptied by Ctrl+U blank while the value stays.
+            QObject::connect(row.spinBox, &QAbstractSpinBox::editingFinished, row.spinBox,
+                             [spinBox = row.spinBox] { spinBox->setValue(spinBox->value()); });
+            // A file dropped on the form is imported, not typed in.
+            row.spinBox->findChild<QLineEdit *>()->setAcceptDrops(false);
         } else {
             row.comboBox = new QComboBox(scrollAreaWidgetContents);
+            valueWidget = row.comboBox;
             row.comboBox->setObjectName(u"comboBox_"_s + stem);
-            row.comboBox->setFont(font);
             // Sized by the width its lists are filled with, never by measuring
             // each of 2005 entries, and never narrower: the value must show whole.
             row.comboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -215,8 +248,11 @@ void MainWindow::setupUi(QMainWindow *window)
                 if (auto *view = qobject_cast<QListView *>(row.comboBox->view()))
                     view->setUniformItemSizes(true);
             }
-            row.layout->addWidget(row.comboBox);
         }
+        valueWidget->setFont(font);
+        valueWidget->setFocusPolicy(Qt::StrongFocus);
+        valueWidget->installEventFilter(wheelGuard);
+        row.layout->addWidget(valueWidget);
         verticalLayout->addLayout(row.layout);
 
         if (i < optionCount - 1) {
@@ -240,7 +276,7 @@ void MainWindow::setupUi(QMainWindow *window)
     label->setScaledContents(false);
     label->setWordWrap(false);
     formLayout->setWidget(0, QFormLayout::LabelRole, label);
-    label_Generate_Path = new QLabel(centralWidget);
+    label_Generate_Path = new PathLabel(centralWidget);
     label_Generate_Path->setObjectName("label_Generate_Path"_L1);
     label_Generate_Path->setPalette(textPalette(QColor(128, 128, 128)));
     label_Generate_Path->setFont(font);
@@ -319,11 +355,20 @@ void MainWindow::retranslateUi()
     for (std::size_t i = 0; i < Tessaro::languages.size(); ++i)
         languageActions[i]->setText(translated(Tessaro::languages[i].actionText));
     for (int i = 0; i < optionCount; ++i) {
-        rows[i].checkBox->setText(Tessaro::optionLabel(optionCatalogue[i]));
-        rows[i].infoLabel->setText(Tessaro::optionInfo(optionCatalogue[i]));
+        const QString rowLabel = Tessaro::optionLabel(optionCatalogue[i]);
+        const QString info = Tessaro::optionInfo(optionCatalogue[i]);
+        rows[i].checkBox->setText(rowLabel);
+        rows[i].infoLabel->setWholeText(info);
+        // What a screen reader says of the value: the row's name, then its
+        // description.
+        QWidget *value =
+                rows[i].spinBox ? static_cast<QWidget *>(rows[i].spinBox) : rows[i].comboBox;
+        value->setAccessibleName(withoutColon(rowLabel));
+        value->setAccessibleDescription(info);
     }
     label->setText(QCoreApplication::translate("MainWindow", "Path:"));
-    label_Generate_Path->setText(QString());
+    label_Generate_Path->setWholeText(QString());
+    label_Generate_Path->setAccessibleName(withoutColon(label->text()));
     menuFile->setTitle(QCoreApplication::translate("MainWindow", "&File"));
     menu_Languages->setTitle(QCoreApplication::translate("MainWindow", "&Languages"));
     menu_Help->setTitle(QCoreApplication::translate("MainWindow", "&Help"));

@@ -23,6 +23,8 @@ class QVBoxLayout;
 class QWidget;
 
 class FunctionListModel;
+class InfoLabel;
+class PathLabel;
 
 namespace Ui {
 
@@ -31,7 +33,7 @@ struct OptionRowWidgets
 {
     QHBoxLayout *layout = nullptr;
     QCheckBox *checkBox = nullptr;
-    QLabel *infoLabel = nullptr;
+    InfoLabel *infoLabel = nullptr;
     QSpinBox *spinBox = nullptr;   // rows without a value list
     QComboBox *comboBox = nullptr; // rows with one
     QFrame *line = nullptr;        // none below the last row
@@ -70,7 +72,7 @@ public:
     std::array<OptionRowWidgets, Tessaro::optionCount> rows;
     QFormLayout *formLayout = nullptr;
     QLabel *label = nullptr;
-    QLabel *label_Generate_Path = nullptr;
+    PathLabel *label_Generate_Path = nullptr;
     QMenuBar *menuBar = nullptr;
     QMenu *menuFile = nullptr;
     QMenu *menu_Languages = nullptr;

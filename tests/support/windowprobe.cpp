@@ -4,6 +4,9 @@
 //
 //   windowprobe [action object name]...
 //
+// A file dialog that an action opens is described ("dialog=" title, the file
+// it proposes, its Cancel button) and cancelled.
+//
 // Tests run it from a copy in a folder of their own, with the environment,
 // working directory, user or file size limit they need.
 
@@ -13,8 +16,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QMenu>
+#include <QPushButton>
 #include <QTextStream>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +33,22 @@ int main(int argc, char *argv[])
     {
         MainWindow window;
         window.show();
+        QTextStream out(stdout);
+        QTimer dialogs;
+        QObject::connect(&dialogs, &QTimer::timeout, [&out] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                out << "dialog=" << dialog->windowTitle() << '|'
+                    << dialog->directory().filePath(
+                               dialog->selectedFiles().value(0).section(u'/', -1))
+                    << '|'
+                    << dialog->findChild<QDialogButtonBox *>()
+                                ->button(QDialogButtonBox::Cancel)
+                                ->text()
+                    << '\n';
+                dialog->reject();
+            }
+        });
+        dialogs.start(10);
         const QStringList actions = QCoreApplication::arguments().mid(1);
         for (const QString &name : actions) {
             if (auto *action = window.findChild<QAction *>(name))
@@ -33,7 +56,6 @@ int main(int argc, char *argv[])
             else
                 result = 2;
         }
-        QTextStream out(stdout);
         for (const Tessaro::LanguageEntry &entry : Tessaro::languages) {
             if (window.findChild<QAction *>(QLatin1StringView(entry.actionName))->isChecked())
                 out << "checked=" << entry.actionName << '\n';

@@ -1,0 +1,7 @@
+#pragma once
+
+// Lets screen readers name a value list by its accessible name, the row it
+// belongs to ("Input 01"), as they name a spin box. On Linux, Qt 6.4 names a
+// combo box after its current entry instead, so that seventeen lists would
+// all read "Folder 0xx". Installed once, for every combo box given a name.
+void nameValueListsForScreenReaders();
