@@ -1,5 +1,7 @@
 // Prints the peak resident memory, in KiB, of a process that has shown and
-// painted the main window ("main") or its bare form ("bare").
+// painted the main window ("main") or its bare form ("bare") at a size:
+//
+//   residentmemory main|bare <width> <height>
 
 #include "app/applicationidentity.h"
 #include "form/mainwindow.h"
@@ -9,6 +11,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -31,14 +34,14 @@ int main(int argc, char *argv[])
 {
     Tessaro::setApplicationIdentity();
     QApplication application(argc, argv);
-    if (argc != 2)
+    if (argc != 4)
         return 2;
     if (std::strcmp(argv[1], "main") == 0) {
         MainWindow window;
         showAndPaint(window);
         std::printf("%ld\n", peakResidentKibibytes());
     } else {
-        BareForm form;
+        BareForm form(QSize(std::atoi(argv[2]), std::atoi(argv[3])));
         showAndPaint(form.window);
         std::printf("%ld\n", peakResidentKibibytes());
     }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "form/functionlistmodel.h"
 #include "form/mainwindowform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -8,16 +12,33 @@
 #include <QWidget>
 
 // The main window's form alone: the same 23 rows, menus and tool bar, with
-// empty value lists. Nothing the program does at start can cost less.
+// empty value lists, at the main window's opening size. Nothing the program
+// does at start can cost less.
 struct BareForm
 {
-    BareForm()
+    explicit BareForm(QSize size)
     {
         form.setupUi(&window);
         window.setWindowTitle(QCoreApplication::applicationName());
+        window.resize(size);
     }
     QMainWindow window;
     Ui::MainWindow form;
+
+    // Ticks every row and fills the lists once, as the main window shows
+    // them: re-texting this form alone is then what a language switch does
+    // beyond refilling the lists.
+    void showValues()
+    {
+        form.functionList->fill();
+        for (int i = 0; i < Tessaro::optionCount; ++i) {
+            form.rows[i].checkBox->setChecked(true);
+            if (form.rows[i].comboBox && form.rows[i].comboBox->count() == 0)
+                form.rows[i].comboBox->addItems(
+                        Tessaro::valueListTexts(Tessaro::optionCatalogue[i].list));
+            form.rows[i].setValue(Tessaro::optionCatalogue[i].defaultValue);
+        }
+    }
 };
 
 // Returns once window has processed its next paint event.

@@ -1,5 +1,6 @@
 #include "form/elidinglabel.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 
@@ -7,8 +8,17 @@ using namespace Qt::StringLiterals;
 
 void ElidingLabel::setWholeText(const QString &text)
 {
+    if (text == this->text() && !m_shown.isNull())
+        return;
     setText(text);
-    updateShown();
+    measure();
+}
+
+void ElidingLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        measure();
 }
 
 void ElidingLabel::resizeEvent(QResizeEvent *event)
@@ -26,48 +36,47 @@ void ElidingLabel::paintEvent(QPaintEvent *)
                           foregroundRole());
 }
 
-QSize ElidingLabel::textSize(const QString &shown) const
+QString ElidingLabel::keptPart(const QString &) const
+{
+    return {};
+}
+
+QSize ElidingLabel::sizeFor(int textWidth) const
 {
     const QMargins margins = contentsMargins();
-    return fontMetrics().size(Qt::TextSingleLine, shown)
-            + QSize(margins.left() + margins.right() + 2 * margin(),
-                    margins.top() + margins.bottom() + 2 * margin());
+    return {textWidth + margins.left() + margins.right() + 2 * margin(),
+            fontMetrics().height() + margins.top() + margins.bottom() + 2 * margin()};
+}
+
+void ElidingLabel::measure()
+{
+    const QFontMetrics metrics = fontMetrics();
+    m_wholeWidth = metrics.horizontalAdvance(text());
+    m_keptWidth = metrics.horizontalAdvance(keptPart(text()).trimmed());
+    updateGeometry();
+    updateShown();
 }
 
 void ElidingLabel::updateShown()
 {
     const int room = contentsRect().width() - 2 * margin();
-    m_shown = fontMetrics().horizontalAdvance(text()) <= room ? text() : shortened(text(), room);
+    m_shown = m_wholeWidth <= room ? text() : shortened(text(), room);
     setToolTip(m_shown == text() ? QString() : text());
     update();
 }
 
-namespace {
-
-// " (#KEY)" at the end of a description.
-QString keyOf(const QString &description)
+QString InfoLabel::keptPart(const QString &text) const
 {
-    const qsizetype at = description.lastIndexOf(u" ("_s);
-    return at < 0 ? QString() : description.mid(at);
-}
-
-} // namespace
-
-QSize InfoLabel::sizeHint() const
-{
-    return textSize(text());
-}
-
-QSize InfoLabel::minimumSizeHint() const
-{
-    return textSize(keyOf(text()).trimmed());
+    // " (#KEY)" at the end of the description.
+    const qsizetype at = text.lastIndexOf(u" ("_s);
+    return at < 0 ? QString() : text.mid(at);
 }
 
 QString InfoLabel::shortened(const QString &text, int width) const
 {
     // The description's beginning, as much as fits, then the key; in the
     // least room, the key alone.
-    const QString key = keyOf(text);
+    const QString key = keptPart(text);
     const QFontMetrics metrics = fontMetrics();
     const int room = width - metrics.horizontalAdvance(key);
     if (room < metrics.horizontalAdvance(u"\u2026"_s))
@@ -77,18 +86,8 @@ QString InfoLabel::shortened(const QString &text, int width) const
 
 PathLabel::PathLabel(QWidget *parent) : ElidingLabel(parent)
 {
+    // Its width comes from the window, never from the path.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-}
-
-// Its width comes from the window, never from the path.
-QSize PathLabel::sizeHint() const
-{
-    return {0, ElidingLabel::sizeHint().height()};
-}
-
-QSize PathLabel::minimumSizeHint() const
-{
-    return {0, ElidingLabel::minimumSizeHint().height()};
 }
 
 QString PathLabel::shortened(const QString &text, int width) const

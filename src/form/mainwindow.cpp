@@ -267,7 +267,9 @@ void MainWindow::fitToDescriptions()
     // Wide enough for every row's whole description beside its value and the
     // scroll bar; never narrower than before, nor larger than the screen less
     // the window's frame (before the first showing, a title bar's height).
-    ui->verticalLayout->activate(); // the rows' new texts counted
+    // The rows' layouts keep the sizes their widgets had until invalidated.
+    for (const Ui::OptionRowWidgets &row : ui->rows)
+        row.layout->invalidate();
     const int wanted = ui->scrollAreaWidgetContents->sizeHint().width()
             + 2 * ui->scrollArea->frameWidth()
             + ui->scrollArea->verticalScrollBar()->sizeHint().width()
