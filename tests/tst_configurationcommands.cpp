@@ -10,10 +10,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -38,6 +41,7 @@ private slots:
     void importFillsTheFormAndReports();
     void importRefusesWhatIsNotAConfigurationFile_data();
     void importRefusesWhatIsNotAConfigurationFile();
+    void generateForSeveralUnits();
     void droppingAFile_data();
     void droppingAFile();
     void longReportsStayOnScreen_data();
@@ -178,6 +182,36 @@ void TestConfigurationCommands::importRefusesWhatIsNotAConfigurationFile()
     QCOMPARE(formState(m_window.get()), before);
     QCOMPARE(pathField(m_window.get())->text(), path);
     QCOMPARE(Tessaro::lastConfigurationPath, path);
+}
+
+void TestConfigurationCommands::generateForSeveralUnits()
+{
+    // Unit 2 has a file already: named before anything is written, then
+    // replaced after one yes.
+    QVERIFY(QDir(m_folder->path()).mkdir(u"ID002"_s));
+    QVERIFY(writeFile(m_folder->filePath(u"ID002/config.txt"_s), "#ID:099\r\n"));
+    setFormState(m_window.get(), formWith({u"#ID:99"_s, u"#VOLUME:7"_s}));
+    const auto chooseThreeUnits = [this](QWidget *dialog) {
+        dialog->findChild<QSpinBox *>(u"spinBox_Last"_s)->setValue(3);
+        dialog->findChild<QLineEdit *>(u"lineEdit_Folder"_s)->setText(m_folder->path());
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    };
+    QString named;
+    const auto replace = [&named](QWidget *question) {
+        named = qobject_cast<QMessageBox *>(question)->informativeText();
+        confirmReplace()(question);
+    };
+    ShownMessage shown;
+    QVERIFY(runCommand(action(m_window.get(), u"action_Generate_For_Several_Units"_s),
+                       {chooseThreeUnits, replace, closeMessage(&shown)}));
+
+    QCOMPARE(named, m_folder->filePath(u"ID002/config.txt"_s));
+    for (int id = 1; id <= 3; ++id)
+        QCOMPARE(readAll(m_folder->filePath(u"ID%1/config.txt"_s.arg(id, 3, 10, QChar(u'0')))),
+                 u"#ID:%1\r\n#VOLUME:07\r\n"_s.arg(id, 3, 10, QChar(u'0')).toLatin1());
+    QCOMPARE(shown.text, u"<b>Files written: 3.</b>"_s);
+    QCOMPARE(shown.icon, QMessageBox::Information);
+    QCOMPARE(pathField(m_window.get())->text(), m_folder->path());
 }
 
 void TestConfigurationCommands::droppingAFile_data()

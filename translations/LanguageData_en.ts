@@ -442,5 +442,76 @@
         <source>Serial port Baudrate (#BAUDRATE)</source>
         <translation>Serial port Baudrate (#BAUDRATE)</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>Generate for Several Units</source>
+        <translation>Generate for Several Units</translation>
+    </message>
+    <message>
+        <source>These files exist already. Replace them?</source>
+        <translation>These files exist already. Replace them?</translation>
+    </message>
+    <message>
+        <source>Unit %1 of %2</source>
+        <translation>Unit %1 of %2</translation>
+    </message>
+    <message>
+        <source>Files written: %1.</source>
+        <translation>Files written: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped by the user.</source>
+        <translation>Stopped by the user.</translation>
+    </message>
+    <message>
+        <source>Files not written, and why:</source>
+        <translation>Files not written, and why:</translation>
+    </message>
+    <message>
+        <source>Generate for Several U&amp;nits...</source>
+        <translation>Generate for Several U&amp;nits...</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsDialog</name>
+    <message>
+        <source>Generate for Several Units</source>
+        <translation>Generate for Several Units</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>&amp;First ID:</source>
+        <translation>&amp;First ID:</translation>
+    </message>
+    <message>
+        <source>&amp;Last ID:</source>
+        <translation>&amp;Last ID:</translation>
+    </message>
+    <message>
+        <source>F&amp;older:</source>
+        <translation>F&amp;older:</translation>
+    </message>
+    <message>
+        <source>&amp;Unit folder:</source>
+        <translation>&amp;Unit folder:</translation>
+    </message>
+    <message>
+        <source>%1 stands for the unit&apos;s ID, in three digits.</source>
+        <translation>%1 stands for the unit&apos;s ID, in three digits.</translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <translation>Files:</translation>
+    </message>
+    <message>
+        <source>Folder for the Units</source>
+        <translation>Folder for the Units</translation>
+    </message>
 </context>
 </TS>

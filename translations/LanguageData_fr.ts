@@ -442,5 +442,76 @@
         <source>Serial port Baudrate (#BAUDRATE)</source>
         <translation>Débit du port série (#BAUDRATE)</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Generate for Several Units</source>
+        <translation>Générer pour plusieurs unités</translation>
+    </message>
+    <message>
+        <source>These files exist already. Replace them?</source>
+        <translation>Ces fichiers existent déjà. Les remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Unit %1 of %2</source>
+        <translation>Unité %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Files written: %1.</source>
+        <translation>Fichiers écrits&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped by the user.</source>
+        <translation>Arrêté par l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>Files not written, and why:</source>
+        <translation>Fichiers non écrits, et pourquoi&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Generate for Several U&amp;nits...</source>
+        <translation>Générer pour &amp;plusieurs unités...</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsDialog</name>
+    <message>
+        <source>Generate for Several Units</source>
+        <translation>Générer pour plusieurs unités</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&amp;First ID:</source>
+        <translation>P&amp;remier ID&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Last ID:</source>
+        <translation>&amp;Dernier ID&#xa0;:</translation>
+    </message>
+    <message>
+        <source>F&amp;older:</source>
+        <translation>D&amp;ossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Unit folder:</source>
+        <translation>Dossier de l&apos;&amp;unité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 stands for the unit&apos;s ID, in three digits.</source>
+        <translation>%1 est l&apos;ID de l&apos;unité, en trois chiffres.</translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <translation>Fichiers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Folder for the Units</source>
+        <translation>Dossier des unités</translation>
+    </message>
 </context>
 </TS>

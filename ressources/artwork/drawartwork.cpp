@@ -1,7 +1,8 @@
 // Draws the program's own artwork into the folder given as argument:
-// ressources/CheckAll.png, ressources/UnCheckAll.png, ressources/About.png, the
-// window icon ico256x256Win.ico, the Windows program icon windows/tessaro.ico
-// and the desktop icons icons/tessaro-<size>.png. The 16-pixel images follow
+// ressources/CheckAll.png, ressources/UnCheckAll.png,
+// ressources/GenerateUnits.png, ressources/About.png, the window icon
+// ico256x256Win.ico, the Windows program icon windows/tessaro.ico and the
+// desktop icons icons/tessaro-<size>.png. The 16-pixel images follow
 // the look of the Silk icons they sit beside: soft gradients, a darker outline,
 // a light rim.
 //
@@ -177,6 +178,29 @@ QImage checkBoxIcon(bool ticked)
                 QPen(QColor(0x6c, 0xc4, 0x4a), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(tick);
     }
+    return image;
+}
+
+// A 16-pixel stack of three pages with a gear wheel on the front one: a
+// configuration file for each of several units.
+QImage severalUnitsIcon()
+{
+    QImage image = transparentImage(16, 16);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int page = 0; page < 3; ++page) {
+        const QRectF rect(0.5 + 2 * page, 0.5 + 2 * page, 9, 11);
+        QLinearGradient paper(rect.topLeft(), rect.bottomRight());
+        paper.setColorAt(0.0, QColor(0xff, 0xff, 0xff));
+        paper.setColorAt(1.0, page == 2 ? QColor(0xe4, 0xea, 0xf2) : QColor(0xcf, 0xd8, 0xe4));
+        painter.setPen(QPen(QColor(0x7d, 0x8a, 0x9c), 1.0));
+        painter.setBrush(paper);
+        painter.drawRect(rect);
+    }
+    painter.setPen(QPen(QColor(0xa6, 0xb2, 0xc2), 1.0));
+    for (qreal y = 7.5; y < 12; y += 2)
+        painter.drawLine(QPointF(6, y), QPointF(11, y));
+    drawGear(painter, QPointF(11.5, 11.5), 4.3, 7, 0.8, false);
     return image;
 }
 
@@ -363,6 +387,8 @@ int main(int argc, char *argv[])
     bool ok = save(checkBoxIcon(true), folder.filePath(QStringLiteral("ressources/CheckAll.png")))
             && save(checkBoxIcon(false),
                     folder.filePath(QStringLiteral("ressources/UnCheckAll.png")))
+            && save(severalUnitsIcon(),
+                    folder.filePath(QStringLiteral("ressources/GenerateUnits.png")))
             && save(aboutPicture(), folder.filePath(QStringLiteral("ressources/About.png")));
     // The window icon, and the program file's icon on Windows: 16 colours for
     // the oldest displays, 256 colours, and true colour with transparency.

@@ -18,12 +18,14 @@ ReadResult readRegularFile(const QString &path, qint64 maximumSize, Links links,
     content.clear();
     const QFileInfo info(path);
     if (links == Links::Refuse && info.isSymLink())
-        return ReadResult::Refused;
+        return ReadResult::NotAFile;
     if (!info.exists())
         return ReadResult::Missing;
     // Looked at before opening: opening a device may already do something.
-    if (!info.isFile() || info.size() > maximumSize)
-        return ReadResult::Refused;
+    if (!info.isFile())
+        return ReadResult::NotAFile;
+    if (info.size() > maximumSize)
+        return ReadResult::TooLarge;
     QFile file(path);
 #ifdef Q_OS_UNIX
     // Never wait: not for a writer, should a FIFO have taken the file's
@@ -33,22 +35,23 @@ ReadResult readRegularFile(const QString &path, qint64 maximumSize, Links links,
                    O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0));
     struct stat status = {};
     if (descriptor < 0)
-        return ReadResult::Refused;
+        return ReadResult::Unreadable;
     if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
         || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        return ReadResult::Refused;
+        return ReadResult::NotAFile;
     }
 #else
     if (!file.open(QIODevice::ReadOnly))
-        return ReadResult::Refused;
+        return ReadResult::Unreadable;
 #endif
     // The file may have grown since it was measured: read one byte more than
     // allowed to notice.
     content = file.read(maximumSize + 1);
-    if (content.size() > maximumSize || file.error() != QFileDevice::NoError) {
+    if (file.error() != QFileDevice::NoError || content.size() > maximumSize) {
+        const bool tooLarge = file.error() == QFileDevice::NoError;
         content.clear();
-        return ReadResult::Refused;
+        return tooLarge ? ReadResult::TooLarge : ReadResult::Unreadable;
     }
     return ReadResult::Read;
 }
@@ -59,21 +62,21 @@ bool isOwnFilePlace(const QString &path)
     return !info.isSymLink() && (!info.exists() || info.isFile());
 }
 
-bool replaceFile(const QString &path, const QByteArray &content)
+bool replaceFile(const QString &path, const QByteArray &content, QString *error)
 {
     QSaveFile file(path);
     // Binary mode: the content carries its own line ends.
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     // commit() only sees errors that write() itself reported, so a buffered
     // write that failed later would still replace the old file with a
     // truncated one: check every step before committing.
-    if (file.write(content) != content.size() || !file.flush()
-        || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size()
+            && file.flush() && file.error() == QFileDevice::NoError;
+    if (written && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    file.cancelWriting();
+    return false;
 }
 
 } // namespace Tessaro

@@ -8,14 +8,16 @@ namespace Tessaro {
 // Reading and replacing files that anyone may have put in the program's way:
 // a FIFO, a device, a file that blocks, a planted symbolic link.
 
-enum class ReadResult { Read, Missing, Refused };
+// Read, or why not: nothing at the path; a folder, device, FIFO or (with
+// Links::Refuse) symbolic link; more than allowed; or the system refused.
+enum class ReadResult { Read, Missing, NotAFile, TooLarge, Unreadable };
 
 enum class Links { Follow, Refuse };
 
 // Reads the whole file at path, never blocking: only a regular file of at
 // most maximumSize bytes is read, opened without waiting for a writer and
 // read without waiting for data. With Links::Refuse, a symbolic link is
-// Refused too. A path that names nothing, or a dangling link, is Missing.
+// not read either. A path that names nothing, or a dangling link, is Missing.
 ReadResult readRegularFile(const QString &path, qint64 maximumSize, Links links,
                            QByteArray &content);
 
@@ -24,7 +26,8 @@ ReadResult readRegularFile(const QString &path, qint64 maximumSize, Links links,
 bool isOwnFilePlace(const QString &path);
 
 // Replaces the file at path with content, or leaves it as it was: the new
-// bytes reach the path only once all of them were written.
-bool replaceFile(const QString &path, const QByteArray &content);
+// bytes reach the path only once all of them were written. error, when
+// given, receives the system's reason for a failure.
+bool replaceFile(const QString &path, const QByteArray &content, QString *error = nullptr);
 
 } // namespace Tessaro

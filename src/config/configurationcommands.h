@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/configurationformat.h"
+#include "config/unitfiles.h"
 
 #include <QString>
 
@@ -32,5 +33,21 @@ std::optional<QList<RecognisedLine>> readFileToImport(QWidget *parent, const QSt
 
 // The report of an import, line by line.
 void showImportReport(QWidget *parent, const QList<RecognisedLine> &lines);
+
+// Several units at once: the folder that receives them and their files.
+struct UnitBatch
+{
+    QString folder;
+    QList<UnitFile> units;
+};
+
+// The dialog that chooses the units, starting in lastConfigurationPath's
+// folder; nothing when the user cancelled.
+std::optional<UnitBatch> chooseUnits(QWidget *parent);
+
+// Writes each unit's file, each all or nothing, once the user has agreed to
+// replace the files that exist; then tells how many were written and why
+// any was not.
+void generateUnitFiles(QWidget *parent, const QList<UnitFile> &units, const FormSettings &settings);
 
 } // namespace Tessaro

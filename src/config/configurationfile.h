@@ -18,8 +18,8 @@ inline constexpr qint64 maximumConfigurationFileSize = 1024 * 1024;
 // Replaces the file at path with content, or leaves it as it was.
 bool saveConfigurationFile(const QString &path, const QByteArray &content);
 
-// Reads a configuration file whole. Anything but a regular file of at most
-// maximumConfigurationFileSize bytes is Refused, and nothing can block.
+// Reads a configuration file whole: only a regular file of at most
+// maximumConfigurationFileSize bytes, and nothing can block.
 ReadResult loadConfigurationFile(const QString &path, QByteArray &content);
 
 } // namespace Tessaro

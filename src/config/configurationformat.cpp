@@ -192,7 +192,7 @@ std::optional<RecognisedLine> recogniseLine(QStringView line, int lineNumber)
     return std::nullopt;
 }
 
-QList<RecognisedLine> readConfiguration(const QByteArray &content)
+QList<RecognisedLine> readConfiguration(const QByteArray &content, int *lineCount)
 {
     // A byte-order mark names the encoding, else UTF-8; the mark itself is
     // dropped. Lines end in LF or CR LF, and trimming removes the CR.
@@ -205,6 +205,9 @@ QList<RecognisedLine> readConfiguration(const QByteArray &content)
         if (const std::optional<RecognisedLine> recognised = recogniseLine(line, ++lineNumber))
             lines.append(*recognised);
     }
+    // A line end closes a line; it does not open one.
+    if (lineCount)
+        *lineCount = text.endsWith(u'\n') ? lineNumber - 1 : lineNumber;
     return lines;
 }
 
@@ -228,6 +231,39 @@ FormSettings importedSettings(const ImportedRows &rows)
             settings[i].value = *rows[i].value;
     }
     return settings;
+}
+
+Setting applySetting(FormSettings &form, const QString &setting)
+{
+    const qsizetype equals = setting.indexOf(u'=');
+    const QString key = u'#' + setting.left(equals) + u':';
+    const int row = equals < 0 ? -1 : optionIndex(key);
+    if (row < 0)
+        return {};
+    const std::optional<RecognisedLine> read =
+            recogniseLine(QString(key + setting.mid(equals + 1)));
+    if (read->accepted)
+        form[row] = {true, read->value};
+    return {row, read->accepted};
+}
+
+QString acceptedValues(const OptionRow &row)
+{
+    switch (row.list) {
+    case ValueList::None:
+    case ValueList::Power:
+    case ValueList::Monitoring:
+        return u"%1 to %2"_s.arg(row.minimum).arg(row.maximum);
+    case ValueList::Functions: {
+        QString names;
+        for (QStringView name : commandNames)
+            names += name + u", "_s;
+        return names + u"FOLDER000 to FOLDER999, RS001 to RS999"_s;
+    }
+    case ValueList::BaudRates:
+        return u"9600, 19200 or 38400"_s;
+    }
+    return {};
 }
 
 } // namespace Tessaro

@@ -39,8 +39,9 @@ struct RecognisedLine
 // nothing when the line carries no known key.
 std::optional<RecognisedLine> recogniseLine(QStringView line, int lineNumber = 1);
 
-// Every recognised line of a file's content, in file order.
-QList<RecognisedLine> readConfiguration(const QByteArray &content);
+// Every recognised line of a file's content, in file order; lineCount, when
+// given, receives the number of lines read.
+QList<RecognisedLine> readConfiguration(const QByteArray &content, int *lineCount = nullptr);
 
 // What an import leaves in each row: whether a line named it, and the last
 // value accepted for it, if any.
@@ -56,5 +57,20 @@ ImportedRows importedRows(const QList<RecognisedLine> &lines);
 // value accepted for it or else its default; the other rows unticked at
 // their defaults.
 FormSettings importedSettings(const ImportedRows &rows);
+
+// What a row accepts, in the file's spelling: "0 to 64", "9600, 19200 or
+// 38400", the function names.
+QString acceptedValues(const OptionRow &row);
+
+// Ticks and sets a row from "KEY=VALUE" in the file's own spelling
+// ("VOLUME=20", "INPUT01=FOLDER001"), as an import of the line "#KEY:VALUE"
+// would. The row, or -1 for an unknown key; value is whether the row
+// accepted the value. A refused value leaves the form as it was.
+struct Setting
+{
+    int row = -1;
+    bool accepted = false;
+};
+Setting applySetting(FormSettings &form, const QString &setting);
 
 } // namespace Tessaro

@@ -145,6 +145,11 @@ void MainWindow::on_action_Unselect_All_options_Toolbar_triggered()
     unselectAllOptions();
 }
 
+void MainWindow::on_action_Generate_For_Several_Units_triggered()
+{
+    generateForSeveralUnits();
+}
+
 namespace {
 
 // The width, in the 'X's by which Qt sizes a combo box, that the widest of
@@ -399,4 +404,14 @@ void MainWindow::readConfigurationFile(const QString &path)
         return;
     setFormSettings(Tessaro::importedSettings(Tessaro::importedRows(*lines)));
     Tessaro::showImportReport(this, *lines);
+}
+
+void MainWindow::generateForSeveralUnits()
+{
+    settleValueEdits();
+    const std::optional<Tessaro::UnitBatch> batch = Tessaro::chooseUnits(this);
+    if (!batch)
+        return;
+    showPath(batch->folder);
+    Tessaro::generateUnitFiles(this, batch->units, formSettings());
 }

@@ -46,6 +46,7 @@ private slots:
     void on_action_Unselect_All_options_triggered();
     void on_action_Select_All_Options_Toolbar_triggered();
     void on_action_Unselect_All_options_Toolbar_triggered();
+    void on_action_Generate_For_Several_Units_triggered();
 
 private:
     // The option catalogue, all rows at once.
@@ -75,6 +76,7 @@ private:
     void writeConfigurationFile(const QString &path);
     void importConfigurationFile();
     void readConfigurationFile(const QString &path);
+    void generateForSeveralUnits();
 
     std::unique_ptr<Ui::MainWindow> ui;
 };

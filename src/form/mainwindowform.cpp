@@ -60,6 +60,9 @@ const ActionEntry actionEntries[] = {
         {&MainWindow::action_Generate_Configuration_File, "action_Generate_Configuration_File",
          QT_TRANSLATE_NOOP("MainWindow", "&Generate Configuration File"), "Ctrl+S", "cog_edit.png",
          false},
+        {&MainWindow::action_Generate_For_Several_Units, "action_Generate_For_Several_Units",
+         QT_TRANSLATE_NOOP("MainWindow", "Generate for Several U&nits..."), "Ctrl+Shift+S",
+         "GenerateUnits.png", false},
         {&MainWindow::action_Import_Configuration_File, "action_Import_Configuration_File",
          QT_TRANSLATE_NOOP("MainWindow", "&Import Configuration File"), "Ctrl+O", "folder_page.png",
          false},
@@ -318,6 +321,7 @@ void MainWindow::setupUi(QMainWindow *window)
     menuBar->addAction(menu_Languages->menuAction());
     menuBar->addAction(menu_Help->menuAction());
     menuFile->addAction(action_Generate_Configuration_File);
+    menuFile->addAction(action_Generate_For_Several_Units);
     menuFile->addAction(action_Import_Configuration_File);
     menuFile->addSeparator();
     menuFile->addAction(actionDefault_settings);

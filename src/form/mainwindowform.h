@@ -55,6 +55,7 @@ public:
     // Default, English, French: one per row of Tessaro::languages.
     std::array<QAction *, Tessaro::languages.size()> languageActions{};
     QAction *action_Generate_Configuration_File = nullptr;
+    QAction *action_Generate_For_Several_Units = nullptr;
     QAction *action_Import_Configuration_File = nullptr;
     QAction *action_Generate_Configuration_File_ToolBar = nullptr;
     QAction *action_Import_Configuration_File_Toolbar = nullptr;

@@ -240,4 +240,13 @@ FormSettings defaultSettings(bool ticked)
     return settings;
 }
 
+int optionIndex(QStringView key)
+{
+    for (int i = 0; i < optionCount; ++i) {
+        if (key == QLatin1StringView(optionCatalogue[i].key))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace Tessaro

@@ -82,4 +82,7 @@ using FormSettings = std::array<OptionSetting, optionCount>;
 // Every row at its default, all ticked or all unticked.
 FormSettings defaultSettings(bool ticked);
 
+// The catalogue row of a key spelled as in the file ("#VOLUME:"); -1 for none.
+int optionIndex(QStringView key);
+
 } // namespace Tessaro

@@ -1,0 +1,89 @@
+#include "config/unitsdialog.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+
+using namespace Qt::StringLiterals;
+
+UnitsDialog::UnitsDialog(const QString &startFolder, QWidget *parent)
+    : QDialog(parent), m_first(new QSpinBox(this)), m_last(new QSpinBox(this)),
+      m_folder(new QLineEdit(startFolder, this)),
+      m_name(new QLineEdit(Tessaro::defaultUnitFolderPattern, this)),
+      m_files(new QListWidget(this)),
+      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+{
+    setWindowTitle(tr("Generate for Several Units"));
+    m_first->setObjectName(u"spinBox_First"_s);
+    m_last->setObjectName(u"spinBox_Last"_s);
+    m_folder->setObjectName(u"lineEdit_Folder"_s);
+    m_name->setObjectName(u"lineEdit_Name"_s);
+    m_files->setObjectName(u"listWidget_Files"_s);
+    for (QSpinBox *id : {m_first, m_last})
+        id->setRange(Tessaro::firstUnitId, Tessaro::lastUnitId);
+    auto *browse = new QPushButton(tr("&Browse..."), this);
+    auto *folderRow = new QHBoxLayout;
+    folderRow->addWidget(m_folder);
+    folderRow->addWidget(browse);
+
+    auto *layout = new QFormLayout(this);
+    layout->addRow(tr("&First ID:"), m_first);
+    layout->addRow(tr("&Last ID:"), m_last);
+    auto *folderLabel = new QLabel(tr("F&older:"), this);
+    folderLabel->setBuddy(m_folder);
+    layout->addRow(folderLabel, folderRow);
+    layout->addRow(tr("&Unit folder:"), m_name);
+    layout->addRow(QString(),
+                   new QLabel(tr("%1 stands for the unit's ID, in three digits."), this));
+    layout->addRow(tr("Files:"), m_files);
+    layout->addRow(m_buttons);
+
+    // The last ID never comes before the first.
+    connect(m_first, &QSpinBox::valueChanged, m_last, &QSpinBox::setMinimum);
+    for (QSpinBox *id : {m_first, m_last})
+        connect(id, &QSpinBox::valueChanged, this, &UnitsDialog::showFiles);
+    for (QLineEdit *text : {m_folder, m_name})
+        connect(text, &QLineEdit::textChanged, this, &UnitsDialog::showFiles);
+    connect(browse, &QPushButton::clicked, this, &UnitsDialog::chooseFolder);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    showFiles();
+}
+
+QList<Tessaro::UnitFile> UnitsDialog::unitFiles() const
+{
+    return Tessaro::unitFiles(targetFolder(), m_name->text(), m_first->value(), m_last->value());
+}
+
+QString UnitsDialog::targetFolder() const
+{
+    return m_folder->text();
+}
+
+void UnitsDialog::chooseFolder()
+{
+    const QString folder =
+            QFileDialog::getExistingDirectory(this, tr("Folder for the Units"), m_folder->text());
+    if (!folder.isEmpty())
+        m_folder->setText(folder);
+}
+
+void UnitsDialog::showFiles()
+{
+    // Only a folder name that differs from unit to unit, in a chosen folder.
+    const bool usable = !targetFolder().isEmpty() && Tessaro::isUnitFolderPattern(m_name->text());
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(usable);
+    m_files->clear();
+    if (!usable)
+        return;
+    const QList<Tessaro::UnitFile> files = unitFiles();
+    for (const Tessaro::UnitFile &file : files)
+        m_files->addItem(QDir::toNativeSeparators(file.path));
+}
