@@ -1,14 +1,19 @@
 // How long generating and importing take, without their dialogs: a whole
-// form, a normal file, and the largest file an import accepts.
+// form, a normal file, and the largest file an import accepts; writing the
+// files of 127 units, against 127 single files; and the command line's check
+// of the largest file.
 
 #include "config/configurationfile.h"
 #include "config/configurationformat.h"
 #include "config/importreport.h"
+#include "config/unitfiles.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
 using namespace Tessaro;
 
 namespace {
@@ -34,6 +39,9 @@ private slots:
     void generateFile();
     void importFile_data();
     void importFile();
+    void writeSingleFiles();
+    void writeUnitFiles();
+    void checkCommand();
 
 private:
     QTemporaryDir m_folder;
@@ -75,6 +83,42 @@ void BenchConfigurationFormat::importFile()
         const QList<RecognisedLine> lines = readConfiguration(read);
         importedRows(lines);
         importReport(lines);
+    }
+}
+
+void BenchConfigurationFormat::writeSingleFiles()
+{
+    const FormSettings settings = defaultSettings(true);
+    QBENCHMARK {
+        for (int id = firstUnitId; id <= lastUnitId; ++id)
+            QVERIFY(saveConfigurationFile(m_folder.filePath(u"single%1.txt"_s.arg(id)),
+                                          configurationText(unitSettings(settings, id))));
+    }
+}
+
+void BenchConfigurationFormat::writeUnitFiles()
+{
+    const QList<UnitFile> units = unitFiles(m_folder.filePath(u"units"_s), defaultUnitFolderPattern,
+                                            firstUnitId, lastUnitId);
+    const FormSettings settings = defaultSettings(true);
+    QBENCHMARK {
+        for (const UnitFile &unit : units)
+            QVERIFY(writeUnitFile(unit, settings).isEmpty());
+    }
+}
+
+void BenchConfigurationFormat::checkCommand()
+{
+    const QString path = m_folder.filePath(u"largest.txt"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(largestAcceptedFile()) > 0);
+    file.close();
+    QBENCHMARK {
+        QProcess check;
+        check.setStandardOutputFile(QProcess::nullDevice());
+        check.start(QStringLiteral(TESSARO_CONFIG), {u"check"_s, path});
+        QVERIFY(check.waitForFinished());
+        QCOMPARE(check.exitCode(), 1);
     }
 }
 
