@@ -36,11 +36,10 @@ private slots:
     void cleanup() { m_window.reset(); }
 
     void generateWritesTheTickedRows();
-    void generateReportsAFailedWrite();
     void bothDialogsStartFromTheLastChosenPath();
     void importFillsTheFormAndReports();
-    void importRefusesWhatIsNotAConfigurationFile_data();
-    void importRefusesWhatIsNotAConfigurationFile();
+    void failuresAreReported_data();
+    void failuresAreReported();
     void generateForSeveralUnits();
     void droppingAFile_data();
     void droppingAFile();
@@ -98,18 +97,6 @@ void TestConfigurationCommands::generateWritesTheTickedRows()
     QCOMPARE(m_window->width(), width);
 }
 
-void TestConfigurationCommands::generateReportsAFailedWrite()
-{
-    // The chosen name turns into a folder before the file is written.
-    const QString path = m_folder->filePath(u"config.txt"_s);
-    ShownMessage shown;
-    QVERIFY(runCommand(generateAction(),
-                       {chooseFile(path, [path] { QDir().mkdir(path); }), closeMessage(&shown)}));
-    QCOMPARE(shown.text, u"Impossible to create configuration file!"_s);
-    QCOMPARE(shown.icon, QMessageBox::Warning);
-    QCOMPARE(pathField(m_window.get())->text(), path);
-}
-
 void TestConfigurationCommands::bothDialogsStartFromTheLastChosenPath()
 {
     // At first config.txt beside the program, also after a cancelled dialog.
@@ -150,33 +137,42 @@ void TestConfigurationCommands::importFillsTheFormAndReports()
     QCOMPARE(pathField(m_window.get())->text(), path);
 }
 
-void TestConfigurationCommands::importRefusesWhatIsNotAConfigurationFile_data()
+void TestConfigurationCommands::failuresAreReported_data()
 {
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("change"); // what happens to the file once chosen
     QTest::addColumn<QString>("message");
-    QTest::newRow("deleted after choosing")
-            << u"deleted"_s << u"The specified configuration file does not exist!"_s;
-    QTest::newRow("FIFO") << u"fifo"_s << u"The specified configuration file cannot be opened!"_s;
+    QTest::newRow("generate, the name turned into a folder")
+            << u"action_Generate_Configuration_File"_s << u"folder"_s
+            << u"Impossible to create configuration file!"_s;
+    QTest::newRow("import, the file deleted") << u"action_Import_Configuration_File"_s
+                                              << u"deleted"_s
+                                              << u"The specified configuration file does not exist!"_s;
+    QTest::newRow("import, a FIFO") << u"action_Import_Configuration_File"_s << u"fifo"_s
+                                    << u"The specified configuration file cannot be opened!"_s;
 }
 
-void TestConfigurationCommands::importRefusesWhatIsNotAConfigurationFile()
+void TestConfigurationCommands::failuresAreReported()
 {
-    QFETCH(QString, kind);
+    QFETCH(QString, command);
+    QFETCH(QString, change);
     QFETCH(QString, message);
     const Tessaro::FormSettings before = formWith({u"#ID:99"_s});
     setFormState(m_window.get(), before);
     const QString path = m_folder->filePath(u"config.txt"_s);
-    if (kind == u"fifo")
+    if (change == u"fifo")
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else
+    else if (change == u"deleted")
         QVERIFY(writeFile(path, "#ID:5\r\n"));
-    const std::function<void()> remove = [path] {
-        QFile::remove(path);
+    const auto changeFile = [path, change] {
+        if (change == u"deleted")
+            QFile::remove(path);
+        else if (change == u"folder")
+            QDir().mkdir(path);
     };
     ShownMessage shown;
-    QVERIFY(runCommand(
-            importAction(),
-            {chooseFile(path, kind == u"deleted" ? remove : nullptr), closeMessage(&shown)}));
+    QVERIFY(runCommand(action(m_window.get(), command),
+                       {chooseFile(path, changeFile), closeMessage(&shown)}));
     QCOMPARE(shown.text, message);
     QCOMPARE(shown.icon, QMessageBox::Warning);
     QCOMPARE(formState(m_window.get()), before);

@@ -1,0 +1,140 @@
+#!/bin/sh
+# The window started as the program is, from a copy in a folder of its own,
+# in what a user's machine may offer: another system language, an
+# installation's folders, a program folder the user cannot write, and the
+# program's own files (preferences, window icon, translations) replaced by
+# something else: a link, a FIFO, a full disk, a damaged file. The window
+# probe prints what the window shows. As nobody when we are root.
+#
+#   startup.sh <windowprobe> <lrelease> <our LanguageData_fr.qm>
+set -u
+probe=$1 lrelease=$2 frenchQm=$3
+root=$(mktemp -d)
+trap 'chmod -R u+w "$root"; rm -rf "$root"' EXIT
+chmod 755 "$root"
+failures=0
+preferences="Tessaro - Configuration File Generator.cfg"
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+as_user() {
+    if [ "$(id -u)" -eq 0 ]; then
+        setpriv --reuid=65534 --regid=65534 --clear-groups "$@"
+    else
+        "$@"
+    fi
+}
+
+# place <name>: a fresh folder, open to all, holding a copy of the probe.
+place() {
+    mkdir -p "$root/$1" && cp "$probe" "$root/$1/windowprobe" && chmod 777 "$root/$1"
+    echo "$root/$1"
+}
+
+# shows <what> <probe> <expected lines> [actions...]: runs the probe from the
+# folder $from (else its own), and checks each expected line is printed.
+shows() {
+    what=$1 program=$2 expected=$3
+    shift 3
+    (cd "${from:-$(dirname "$program")}" && as_user timeout 60 "$program" "$@") \
+        >"$root/shown" 2>/dev/null || fail "$what: the window did not start and close"
+    printf '%s\n' "$expected" | while IFS= read -r line; do
+        grep -qxF -- "$line" "$root/shown" || exit 1
+    done || { fail "$what: expected '$expected', shown:"; cat "$root/shown" >&2; }
+}
+
+# translation <path>: "&File" translated as "&Datei", as lrelease builds it.
+translation() {
+    cat >"$root/override.ts" <<'TS'
+<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="fr_FR">
+<context><name>MainWindow</name><message><source>&amp;File</source>
+<translation>&amp;Datei</translation></message></context></TS>
+TS
+    "$lrelease" -silent "$root/override.ts" -qm "$1" || fail "lrelease failed"
+}
+
+# Default follows the system; Qt's own texts follow the program's.
+for system in "fr_FR.UTF-8|&Fichier|Enregistrer le fichier de configuration|Annuler" \
+    "de_DE.UTF-8|&File|Save Configuration File|Cancel" "C|&File|Save Configuration File|Cancel"; do
+    IFS='|' read -r locale menu title cancel <<EOF
+$system
+EOF
+    folder=$(place "system $locale")
+    LC_ALL=$locale shows "a $locale system" "$folder/windowprobe" "checked=actionDefault
+menu=$menu
+dialog=$title|$folder/config.txt|$cancel" action_Generate_Configuration_File
+    grep -qx "(default)" "$folder/$preferences" || fail "$locale: (default) not stored"
+done
+
+# Translations: the current folder first, then beside the program, then the
+# copies built in; a damaged file counts as missing, the lookup goes on.
+folder=$(place lookup)
+mkdir -m 777 "$root/current"
+translation "$root/current/LanguageData_fr.qm"
+from=$root/current shows "a translation in the current folder" "$folder/windowprobe" \
+    "menu=&Datei" action_Fran_ais
+translation "$folder/LanguageData_fr.qm"
+shows "a translation beside the program" "$folder/windowprobe" "menu=&Datei" action_Fran_ais
+size=$(wc -c <"$frenchQm")
+for damage in 20 $((size / 2)) overwritten; do
+    if [ "$damage" = overwritten ]; then
+        cp "$frenchQm" "$folder/LanguageData_fr.qm"
+        printf '\377\377\377\377' | dd of="$folder/LanguageData_fr.qm" bs=1 seek=18 \
+            conv=notrunc 2>/dev/null
+    else
+        head -c "$damage" "$frenchQm" >"$folder/LanguageData_fr.qm"
+    fi
+    shows "a translation damaged ($damage)" "$folder/windowprobe" "menu=&Fichier" action_Fran_ais
+done
+
+# An installation: the program in bin/, its data in share/tessaro/, found
+# from another folder.
+place install/bin >/dev/null
+mkdir -p "$root/install/share/tessaro/translations"
+translation "$root/install/share/tessaro/translations/LanguageData_fr.qm"
+# A one-pixel icon file: directory, entry, bitmap header, pixel, mask.
+{
+    printf '\0\0\1\0\1\0\1\1\0\0\1\0\40\0\60\0\0\0\26\0\0\0\50\0\0\0\1\0\0\0\2\0\0\0\1\0\40\0'
+    head -c 24 /dev/zero
+    printf '\0\0\377\377\0\0\0\0'
+} >"$root/install/share/tessaro/ico256x256Win.ico"
+from=$root shows "an installed program" "$root/install/bin/windowprobe" "menu=&Datei
+icon=1x1" action_Fran_ais
+
+# An installed program's folder the user cannot write, with a file an earlier
+# version left there: the user's documents for the first file, the choice
+# kept in and read from the user's folder.
+folder=$(place installed)
+mkdir -m 777 "$root/home" "$root/home/Documents"
+printf 'MSC11.00\n\n\n\n\n\nEnglish\n' >"$folder/$preferences"
+chmod 555 "$folder"
+HOME=$root/home XDG_CONFIG_HOME=$root/home shows "an unwritable program folder" \
+    "$folder/windowprobe" \
+    "dialog=Enregistrer le fichier de configuration|$root/home/Documents/config.txt|Annuler" \
+    action_Fran_ais action_Generate_Configuration_File
+HOME=$root/home XDG_CONFIG_HOME=$root/home shows "the next start" "$folder/windowprobe" \
+    "checked=action_Fran_ais"
+grep -qx French "$root/home/tessaro/$preferences" || fail "French not kept in the user's folder"
+
+# The program's own files replaced: it starts, and neither loses its file
+# nor writes through what stands in its place.
+printf 'root:x:0:0:root:/root:/bin/bash\n' >"$root/passwd" && chmod 666 "$root/passwd"
+folder=$(place "full disk")
+printf 'MSC11.00\n\n\n\n\n\nFrench\n' >"$folder/$preferences" && chmod 666 "$folder/$preferences"
+(cd "$folder" && as_user sh -c 'trap "" XFSZ; exec prlimit --fsize=100 ./windowprobe action_English') \
+    >/dev/null 2>&1
+[ "$(tail -n 1 "$folder/$preferences")" = French ] || fail "a full disk at exit cut the preferences"
+folder=$(place link)
+ln -s "$root/passwd" "$folder/$preferences"
+shows "preferences a link to a file elsewhere" "$folder/windowprobe" "checked=action_Fran_ais" \
+    action_Fran_ais
+[ -L "$folder/$preferences" ] && grep -q '^root:' "$root/passwd" || fail "written through a link"
+folder=$(place fifo)
+mkfifo -m 666 "$folder/$preferences"
+shows "preferences a FIFO" "$folder/windowprobe" "checked=action_Fran_ais" action_Fran_ais
+[ -p "$folder/$preferences" ] || fail "the FIFO was replaced"
+folder=$(place "icon fifo")
+mkfifo -m 666 "$folder/ico256x256Win.ico"
+shows "the window icon a FIFO" "$folder/windowprobe" "icon=256x256 48x48 32x32 16x16"
+
+[ "$failures" -eq 0 ] && echo "all cases passed"
+exit "$failures"
