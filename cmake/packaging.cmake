@@ -7,9 +7,15 @@ set(CPACK_PACKAGE_VENDOR "Orvel")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Configuration file generator for the Tessaro audio player")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A form for the plain-text configuration file of the Tessaro audio player unit: it writes \
-the file from the settings ticked in the form, and reads a file back with a line-by-line report.")
+# Debian wants the description in lines of at most 80 characters.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "A form for the plain-text configuration file, config.txt, of the Tessaro"
+    "audio player unit: it writes the file from the settings ticked in the form,"
+    "and reads a file back with a line-by-line report. It writes the same file"
+    "for several units on one serial bus, one folder per unit ID."
+    ""
+    "The command tessaro-config checks, writes and batch-writes these files"
+    "from scripts, with the same rules as the window.")
 set(CPACK_PACKAGE_CONTACT "Orvel <support@orvel.example>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "http://www.orvel.example")
 if(UNIX AND NOT APPLE)

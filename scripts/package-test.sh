@@ -2,12 +2,13 @@
 # Builds the Debian package, installs it on this machine and tries the
 # installed program as a user would: started from another folder, without
 # privileges, inside a session bus of its own, on a (virtual) display. Checks
-# that its files validate, that French can be chosen, that the window has its
-# icon, and that the choice is remembered at the next start. Needs root, or
-# sudo. Every wait is bounded and names what it waited for when it gives up.
+# that lintian finds no error or warning in the package, that its files
+# validate, that French can be chosen, that the window has its icon, and that
+# the choice is remembered at the next start. Needs root, or sudo. Every wait
+# is bounded and names what it waited for when it gives up.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh desktop-file-utils appstream xdotool x11-utils dbus
+scripts/setup-debian.sh desktop-file-utils appstream xdotool x11-utils dbus lintian
 scripts/package.sh >/dev/null
 package=$(ls build/tessaro_*.deb)
 if [ "$(id -u)" -eq 0 ]; then as_root=""; else as_root="sudo"; fi
@@ -37,6 +38,11 @@ within() {
         sleep 0.2
     done
 }
+
+# Debian's checks of the package itself: any error or warning fails.
+lintian --display-info --fail-on error,warning "$package" \
+    || fail "lintian finds errors or warnings in $package"
+echo "lintian finds no error or warning in $package"
 
 $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "./$package" >/dev/null
 desktop-file-validate /usr/share/applications/example.orvel.Tessaro.desktop
