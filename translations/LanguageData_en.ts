@@ -8,8 +8,8 @@
         <translation>Version:</translation>
     </message>
     <message>
-        <source>Unknown OS</source>
-        <translation>Unknown OS</translation>
+        <source>Unkown OS</source>
+        <translation>Unkown OS</translation>
     </message>
     <message>
         <source>(64bit)</source>

@@ -8,7 +8,7 @@
         <translation>Version&#xa0;:</translation>
     </message>
     <message>
-        <source>Unknown OS</source>
+        <source>Unkown OS</source>
         <translation>Système d&apos;exploitation inconnu</translation>
     </message>
     <message>

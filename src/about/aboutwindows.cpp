@@ -40,7 +40,7 @@ QString AboutWindows::osName()
 #else
     QString name = QSysInfo::prettyProductName();
     if (name.isEmpty())
-        name = tr("Unknown OS");
+        name = tr("Unkown OS");
 #endif
     return name + u' ' + (QSysInfo::WordSize == 64 ? tr("(64bit)") : tr("(32bit)"));
 }
