@@ -190,7 +190,8 @@ Status batch(const QCommandLineParser &parser)
         return complain(Failure, u"batch: --out-dir is missing"_s);
     const QString pattern = parser.value(u"name"_s);
     if (!isUnitFolderPattern(pattern))
-        return complain(Failure, u"--name %1: a folder name holding %1 for the ID"_s.arg(pattern));
+        return complain(Failure,
+                        u"--name %1: a folder name holding %2 for the ID"_s.arg(pattern, u"%1"_s));
     const Form form = formFrom(parser);
     if (!form.usable)
         return form.status;
@@ -250,7 +251,7 @@ int main(int argc, char *argv[])
     });
     if (!parser.parse(QCoreApplication::arguments()))
         return complain(Failure, parser.errorText());
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(u"help-all"_s)) {
         out() << parser.helpText();
         return Fine;
     }
