@@ -1,6 +1,7 @@
 // The translation sources: every text of the program translated, and the
 // parts a translation must keep kept.
 
+#include "app/translationcheck.h"
 #include "support/childprocess.h"
 #include "support/files.h"
 
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
@@ -57,6 +59,8 @@ private slots:
     void everyTextIsTranslated_data();
     void everyTextIsTranslated();
     void frenchKeepsKeysBlanksAndMnemonics();
+    void onlyWholeFilesHoldTogether_data();
+    void onlyWholeFilesHoldTogether();
 };
 
 void TestTranslations::everyTextIsTranslated_data()
@@ -111,6 +115,43 @@ void TestTranslations::frenchKeepsKeysBlanksAndMnemonics()
         // A menu entry keeps exactly one mnemonic.
         QCOMPARE(message.translation.count(u'&'), message.source.count(u'&'));
     }
+}
+
+void TestTranslations::onlyWholeFilesHoldTogether_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QByteArray>("context");
+    QTest::addColumn<bool>("holds");
+    const QByteArray french = readAll(QStringLiteral(FRENCH_QM_FILE));
+    // The hash table: the section of tag 0x42, found from the one after the magic number.
+    qsizetype hashes = 16;
+    while (hashes + 5 < french.size() && uchar(french[hashes]) != 0x42)
+        hashes += 5 + qFromBigEndian<quint32>(french.constData() + hashes + 1);
+    QByteArray sectionPastEnd = french, offsetPastEnd = french, otherMagic = french;
+    qToBigEndian(quint32(french.size()), sectionPastEnd.data() + 17);
+    qToBigEndian(quint32(french.size()), offsetPastEnd.data() + hashes + 9);
+    otherMagic[0] = 'Q';
+    // A whole file of one message: "x" in context "Other".
+    const QByteArray other = french.first(16)
+            + QByteArray::fromHex("42 00000008 00000001 00000000 69 00000012"
+                                  "03 00000002 0078 07 00000005 4f74686572 01");
+
+    QTest::newRow("French") << french << "MainWindow"_ba << true;
+    QTest::newRow("cut to 20 bytes") << french.first(20) << "MainWindow"_ba << false;
+    QTest::newRow("cut to half") << french.first(french.size() / 2) << "MainWindow"_ba << false;
+    QTest::newRow("a section past the end") << sectionPastEnd << "MainWindow"_ba << false;
+    QTest::newRow("a hash offset past the end") << offsetPastEnd << "MainWindow"_ba << false;
+    QTest::newRow("another magic number") << otherMagic << "MainWindow"_ba << false;
+    QTest::newRow("no MainWindow translation") << other << "MainWindow"_ba << false;
+    QTest::newRow("its own context") << other << "Other"_ba << true;
+}
+
+void TestTranslations::onlyWholeFilesHoldTogether()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QByteArray, context);
+    QFETCH(bool, holds);
+    QCOMPARE(Tessaro::translationHoldsTogether(data, context.constData()), holds);
 }
 
 QTEST_APPLESS_MAIN(TestTranslations)
