@@ -2,7 +2,6 @@
 
 #include <QtEndian>
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -62,41 +61,44 @@ constexpr quint32 nullStringLength = 0xffffffff;
 class Reader
 {
 public:
-    explicit Reader(QByteArrayView bytes) : m_bytes(bytes) { }
+    explicit Reader(QByteArrayView bytes)
+        : m_data(reinterpret_cast<const uchar *>(bytes.data())), m_size(bytes.size())
+    {
+    }
 
-    bool atEnd() const { return m_position == m_bytes.size(); }
+    bool atEnd() const { return m_position == m_size; }
     qsizetype position() const { return m_position; }
 
     bool part(qsizetype length, QByteArrayView &value)
     {
-        if (length > m_bytes.size() - m_position)
+        if (length > m_size - m_position)
             return false;
-        value = m_bytes.sliced(m_position, length);
+        value = QByteArrayView(m_data + m_position, length);
         m_position += length;
         return true;
     }
 
     bool byte(uchar &value)
     {
-        QByteArrayView one;
-        if (!part(1, one))
+        if (atEnd())
             return false;
-        value = uchar(one.front());
+        value = m_data[m_position++];
         return true;
     }
 
     // A big-endian quint32.
     bool number(quint32 &value)
     {
-        QByteArrayView four;
-        if (!part(4, four))
+        if (m_size - m_position < 4)
             return false;
-        value = qFromBigEndian<quint32>(four.data());
+        value = qFromBigEndian<quint32>(m_data + m_position);
+        m_position += 4;
         return true;
     }
 
 private:
-    QByteArrayView m_bytes;
+    const uchar *m_data;
+    qsizetype m_size;
     qsizetype m_position = 0;
 };
 
@@ -207,14 +209,6 @@ bool validContexts(QByteArrayView table)
     return true;
 }
 
-// A message record: where it starts in the messages section, and whether it
-// translates a text of the context asked for.
-struct Record
-{
-    qsizetype start = 0;
-    bool translatesContext = false;
-};
-
 // Whether a Context payload names context. Like Qt, one trailing NUL is not
 // part of the name.
 bool namesContext(QByteArrayView payload, QByteArrayView context)
@@ -224,14 +218,15 @@ bool namesContext(QByteArrayView payload, QByteArrayView context)
     return payload == context;
 }
 
-// Reads one message record up to and with its End tag. Qt compares the
-// Context, SourceText and Comment bytes and copies the Translation's UTF-16
-// to the lengths the record gives, and reads the byte after a Comment's
-// length even when it is 0: all of it must lie inside the messages section,
-// which holds the record's End after it.
-std::optional<Record> readRecord(Reader &reader, QByteArrayView context)
+// Reads one message record up to and with its End tag, and tells whether it
+// translates a text of the context: its Context is the context, and it has a
+// Translation that is not empty. Qt compares the Context, SourceText and
+// Comment bytes and copies the Translation's UTF-16 to the lengths the record
+// gives, and reads the byte after a Comment's length even when it is 0: all
+// of it must lie inside the messages section, which holds the record's End
+// after it.
+bool readRecord(Reader &reader, QByteArrayView context, bool &translatesContext)
 {
-    Record record{reader.position(), false};
     bool inContext = false;
     bool otherContext = false;
     bool translated = false;
@@ -240,26 +235,26 @@ std::optional<Record> readRecord(Reader &reader, QByteArrayView context)
         quint32 length = 0;
         QByteArrayView payload;
         if (!reader.byte(byte) || byte < uchar(Tag::End) || byte > uchar(Tag::Obsolete2))
-            return std::nullopt;
+            return false;
         const Tag tag = Tag(byte);
         if (tag == Tag::End) {
-            record.translatesContext = inContext && !otherContext && translated;
-            return record;
+            translatesContext = inContext && !otherContext && translated;
+            return true;
         }
         if (tag == Tag::Obsolete1) {
             if (!reader.part(4, payload))
-                return std::nullopt;
+                return false;
             continue;
         }
         if (!reader.number(length))
-            return std::nullopt;
+            return false;
         // An empty translation; Qt reads no further in this record.
         if (tag == Tag::Translation && length == nullStringLength)
             continue;
         const bool utf16 =
                 tag == Tag::Translation || tag == Tag::SourceText16 || tag == Tag::Context16;
         if ((utf16 && length % 2 != 0) || !reader.part(length, payload))
-            return std::nullopt;
+            return false;
         if (tag == Tag::Translation && length > 0)
             translated = true;
         if (tag == Tag::Context)
@@ -267,19 +262,21 @@ std::optional<Record> readRecord(Reader &reader, QByteArrayView context)
     }
 }
 
-// The records of the messages section, back to back as lrelease writes them;
-// nothing when one does not hold together.
-std::optional<std::vector<Record>> readRecords(QByteArrayView messages, QByteArrayView context)
+// Reads the records of the messages section, back to back as lrelease writes
+// them, marks where each starts, and tells whether one translates a text of
+// the context; false when one does not hold together.
+bool readRecords(QByteArrayView messages, QByteArrayView context, std::vector<bool> &starts,
+                 bool &translatesContext)
 {
-    std::vector<Record> records;
     Reader reader(messages);
     while (!reader.atEnd()) {
-        const std::optional<Record> record = readRecord(reader, context);
-        if (!record)
-            return std::nullopt;
-        records.push_back(*record);
+        starts[size_t(reader.position())] = true;
+        bool translates = false;
+        if (!readRecord(reader, context, translates))
+            return false;
+        translatesContext = translatesContext || translates;
     }
-    return records;
+    return true;
 }
 
 } // namespace
@@ -290,22 +287,20 @@ bool translationHoldsTogether(QByteArrayView data, const char *context)
     if (!sections || !validNumerusRules(sections->numerusRules)
         || (!sections->contexts.isEmpty() && !validContexts(sections->contexts)))
         return false;
-    const std::optional<std::vector<Record>> records = readRecords(sections->messages, context);
     // Qt reads the hash table in (quint32 hash, quint32 offset) pairs up to
     // its end, and a record from the offset of each pair its search lands
     // on: every offset must be where a record starts.
     const QByteArrayView hashes = sections->hashes;
-    if (!records || hashes.size() % 8 != 0)
+    if (hashes.size() % 8 != 0)
         return false;
+    std::vector<bool> recordStarts(size_t(sections->messages.size()));
     bool translated = false;
+    if (!readRecords(sections->messages, context, recordStarts, translated))
+        return false;
     for (qsizetype pair = 0; pair < hashes.size(); pair += 8) {
-        const qsizetype offset = qFromBigEndian<quint32>(hashes.data() + pair + 4);
-        const auto record = std::lower_bound(
-                records->begin(), records->end(), offset,
-                [](const Record &entry, qsizetype start) { return entry.start < start; });
-        if (record == records->end() || record->start != offset)
+        const auto offset = size_t(qFromBigEndian<quint32>(hashes.data() + pair + 4));
+        if (offset >= recordStarts.size() || !recordStarts[offset])
             return false;
-        translated = translated || record->translatesContext;
     }
     return translated;
 }
