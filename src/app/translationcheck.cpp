@@ -57,7 +57,8 @@ constexpr uchar ruleNewRule = 0xff;
 // writes an empty translation so.
 constexpr quint32 nullStringLength = 0xffffffff;
 
-// Reads bytes in order and never past their end: a read that would fails.
+// Reads bytes in order and never past their end: a read that would go past
+// fails.
 class Reader
 {
 public:
