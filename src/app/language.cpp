@@ -1,10 +1,14 @@
 #include "app/language.h"
 
 #include "app/installeddata.h"
+#include "app/safefiles.h"
+#include "app/translationcheck.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -17,15 +21,43 @@ const LanguageEntry &entry(Language language)
     return languages[languageIndex(language)];
 }
 
-// The current directory first, as the program always looked there and a file
+// Our translation files are about 10 KiB; a bigger one is not ours.
+constexpr qint64 maximumTranslationSize = 1024 * 1024;
+
+// The first of our translation files for a language that holds together. The
+// current directory first, as the program always looked there and a file
 // placed there must still win; then beside the executable, so a program
 // started from a menu or another folder finds its files; then where an
-// installation keeps them; then the copies built into the program.
-bool loadOwnTranslation(QTranslator &target, const QString &fileName)
+// installation keeps them; then the copies built into the program. In each
+// place the names Qt's own lookup tries: LanguageData_fr.qm, LanguageData_fr,
+// then cut at the last '_' or '.'. A file that does not hold together counts
+// as missing: Qt's loader trusts what it is given, and a damaged file would
+// crash it.
+std::optional<QByteArray> ownTranslation(const QString &fileName)
 {
-    return target.load(fileName) || target.load(fileName, QCoreApplication::applicationDirPath())
-            || target.load(fileName, installedDataFolder() + u"/translations"_s)
-            || target.load(fileName, u":/i18n"_s);
+    const QStringList folders{QString(), QCoreApplication::applicationDirPath() + u'/',
+                              installedDataFolder() + u"/translations/"_s, u":/i18n/"_s};
+    for (const QString &folder : folders) {
+        for (QString name = fileName; !name.isEmpty();) {
+            for (const QString &candidate : {QString(name + u".qm"_s), name}) {
+                QByteArray data;
+                if (readRegularFile(folder + candidate, maximumTranslationSize, Links::Follow, data)
+                            == ReadResult::Read
+                    && translationHoldsTogether(data, "MainWindow"))
+                    return data;
+            }
+            name.truncate(std::max<qsizetype>(
+                    0, std::max(name.lastIndexOf(u'_'), name.lastIndexOf(u'.'))));
+        }
+    }
+    return std::nullopt;
+}
+
+// The bytes the program's translator reads: it reads them where they are.
+QByteArray &translationBytes()
+{
+    static QByteArray bytes;
+    return bytes;
 }
 
 } // namespace
@@ -74,8 +106,13 @@ void loadTranslations(Language language)
 
     QCoreApplication::removeTranslator(&translator());
     QCoreApplication::removeTranslator(&qtTranslator());
-    if (!loadOwnTranslation(translator(), languageFilePrefix + code))
+    std::optional<QByteArray> found = ownTranslation(languageFilePrefix + code);
+    if (!found
+        || !translator().load(reinterpret_cast<const uchar *>(found->constData()),
+                              int(found->size())))
         return;
+    // Loaded from the new bytes: the old ones may go now.
+    translationBytes() = std::move(*found);
     QCoreApplication::installTranslator(&translator());
     // Qt's own texts only in a language the program's texts are shown in:
     // never German buttons around English texts.

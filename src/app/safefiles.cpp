@@ -12,6 +12,36 @@
 
 namespace Tessaro {
 
+namespace {
+
+// Opens the file for reading without ever waiting: not for a writer, should
+// a FIFO have taken the file's place meanwhile, nor for data, as /proc/kmsg
+// would make us. What is built into the program (":/") is in memory.
+ReadResult openForReading(QFile &file, Links links)
+{
+#ifdef Q_OS_UNIX
+    if (!file.fileName().startsWith(u':')) {
+        const int descriptor = ::open(QFile::encodeName(file.fileName()).constData(),
+                                      O_RDONLY | O_NONBLOCK | O_CLOEXEC
+                                              | (links == Links::Refuse ? O_NOFOLLOW : 0));
+        if (descriptor < 0)
+            return ReadResult::Unreadable;
+        struct stat status = {};
+        if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
+            || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(descriptor);
+            return ReadResult::NotAFile;
+        }
+        return ReadResult::Read;
+    }
+#else
+    Q_UNUSED(links);
+#endif
+    return file.open(QIODevice::ReadOnly) ? ReadResult::Read : ReadResult::Unreadable;
+}
+
+} // namespace
+
 ReadResult readRegularFile(const QString &path, qint64 maximumSize, Links links,
                            QByteArray &content)
 {
@@ -27,24 +57,8 @@ ReadResult readRegularFile(const QString &path, qint64 maximumSize, Links links,
     if (info.size() > maximumSize)
         return ReadResult::TooLarge;
     QFile file(path);
-#ifdef Q_OS_UNIX
-    // Never wait: not for a writer, should a FIFO have taken the file's
-    // place meanwhile, nor for data, as /proc/kmsg would make us.
-    const int descriptor =
-            ::open(QFile::encodeName(path).constData(),
-                   O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0));
-    struct stat status = {};
-    if (descriptor < 0)
-        return ReadResult::Unreadable;
-    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
-        || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return ReadResult::NotAFile;
-    }
-#else
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadResult::Unreadable;
-#endif
+    if (const ReadResult opened = openForReading(file, links); opened != ReadResult::Read)
+        return opened;
     // The file may have grown since it was measured: read one byte more than
     // allowed to notice.
     content = file.read(maximumSize + 1);
