@@ -1,9 +1,9 @@
 #!/bin/sh
 # Builds the libFuzzer targets with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs each for a while (60 seconds, or the
-# number given) from its seeds: the committed seed corpus, or for the
-# translation check the program's own .qm files (and a compressed copy),
-# which the build writes.
+# number given) from its seeds: the reader's test files, the committed seed
+# corpus, or for the translation check the program's own .qm files (and a
+# compressed copy), which the build writes.
 # Fails on any crash, leak or sanitizer report.
 set -eu
 cd "$(dirname "$0")/.."
@@ -26,6 +26,9 @@ for name in configuration preferences translation; do
         # Build outputs, so not committed: copied to the scratch folder.
         cp build-fuzz/LanguageData_*.qm build-fuzz/tests/fuzz/*.qm "build-fuzz/corpus-$name"
         seeds= max_len=16384 ;;
+    configuration)
+        # The reader's own cases and the golden files.
+        seeds=tests/data max_len=1024 ;;
     *)
         seeds="tests/fuzz/corpus/$name" max_len=1024 ;;
     esac
