@@ -1,9 +1,9 @@
 #!/bin/sh
 # Builds the libFuzzer targets with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs each for a while (60 seconds, or the
-# number given) from its seeds: the reader's test files, the committed seed
-# corpus, or for the translation check the program's own .qm files (and a
-# compressed copy), which the build writes.
+# number given) from its seeds: the readers' test files under tests/data, or
+# for the translation check the program's own .qm files (and a compressed
+# copy), which the build writes.
 # Fails on any crash, leak or sanitizer report.
 set -eu
 cd "$(dirname "$0")/.."
@@ -27,10 +27,9 @@ for name in configuration preferences translation; do
         cp build-fuzz/LanguageData_*.qm build-fuzz/tests/fuzz/*.qm "build-fuzz/corpus-$name"
         seeds= max_len=16384 ;;
     configuration)
-        # The reader's own cases and the golden files.
         seeds=tests/data max_len=1024 ;;
-    *)
-        seeds="tests/fuzz/corpus/$name" max_len=1024 ;;
+    preferences)
+        seeds=tests/data/preferences max_len=1024 ;;
     esac
     echo "Fuzzing the $name reader for $seconds seconds"
     "build-fuzz/tests/fuzz/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 \

@@ -17,20 +17,7 @@
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
 
-namespace {
-
-QPointer<AboutWindows> visibleAboutWindow()
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *about = qobject_cast<AboutWindows *>(window); about && about->isVisible())
-            return about;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-class TestAbout : public QObject
+class TestAbout : public WindowTest
 {
     Q_OBJECT
 
@@ -38,56 +25,28 @@ public slots:
     void openUrl(const QUrl &url) { m_opened.append(url); }
 
 private slots:
-    void init();
-    void cleanup();
-
     void aboutWindow_data();
     void aboutWindow();
-    void windowsVersionNames_data();
     void windowsVersionNames();
     void links_data();
     void links();
 
 private:
-    std::unique_ptr<MainWindow> m_window;
     QList<QUrl> m_opened;
 };
-
-void TestAbout::init()
-{
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-}
-
-void TestAbout::cleanup()
-{
-    if (QPointer<AboutWindows> about = visibleAboutWindow())
-        about->close();
-    m_window.reset();
-    forgetPreferences();
-    m_opened.clear();
-    QDesktopServices::unsetUrlHandler(u"http"_s);
-    QDesktopServices::unsetUrlHandler(u"mailto"_s);
-}
 
 void TestAbout::aboutWindow_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("texts"); // title, close button, version line
+    QTest::addColumn<QString>("texts"); // title, Close button, version line
     QTest::addColumn<QString>("closing");
-    QTest::newRow("English, Close button")
-            << u"action_English"_s
-            << u"About Tessaro - Configuration File Generator|Close|Version:  1.1.0"_s
-            << u"button"_s;
+    const QString english = u"About Tessaro - Configuration File Generator|Close|Version:  1.1.0"_s;
+    QTest::newRow("English, Close button") << u"action_English"_s << english << u"button"_s;
     QTest::newRow("French, Escape") << u"action_Fran_ais"_s
                                     << u"À propos de Tessaro - Configuration File Generator|Fermer|"
                                        u"Version\u00a0:  1.1.0"_s
                                     << u"escape"_s;
-    QTest::newRow("English, title bar")
-            << u"action_English"_s
-            << u"About Tessaro - Configuration File Generator|Close|Version:  1.1.0"_s
-            << u"title bar"_s;
+    QTest::newRow("English, title bar") << u"action_English"_s << english << u"title bar"_s;
 }
 
 void TestAbout::aboutWindow()
@@ -95,9 +54,9 @@ void TestAbout::aboutWindow()
     QFETCH(QString, language);
     QFETCH(QString, texts);
     QFETCH(QString, closing);
-    action(m_window.get(), language)->trigger();
-    action(m_window.get(), u"action_About"_s)->trigger();
-    QPointer<AboutWindows> about = visibleAboutWindow();
+    action(window.get(), language)->trigger();
+    action(window.get(), u"action_About"_s)->trigger();
+    QPointer<AboutWindows> about = qobject_cast<AboutWindows *>(QApplication::activeModalWidget());
     QVERIFY(about && QTest::qWaitForWindowActive(about));
     auto *close = about->findChild<QPushButton *>(u"pushButton_close"_s);
     const QString infos = about->findChild<QLabel *>(u"label_infos"_s)->text();
@@ -108,51 +67,44 @@ void TestAbout::aboutWindow()
     QVERIFY(infos.contains(u"</b></br><p>Copyright (C) 2026 Orvel. All rights reserved.</p>"
                            u"<p><a href=\"http://www.orvel.example\">www.orvel.example</a></p><p>"_s
                            + QSysInfo::prettyProductName().toHtmlEscaped()));
-    // Application-modal and fixed at the size of its contents: the main
-    // window takes no input while it shows.
+    // Without a parent, fixed at the size of its contents, and modal: the
+    // main window takes no input while it shows, and takes it again after.
     QVERIFY(!about->parent());
     QCOMPARE(about->minimumSize(), about->maximumSize());
     QCOMPARE(about->findChild<QLabel *>(u"label_Image"_s)->pixmap().size(), QSize(128, 192));
-    QTest::keyClick(m_window->windowHandle(), Qt::Key_U, Qt::ControlModifier);
-    QVERIFY(checkBox(m_window.get(), 0)->isChecked());
-
-    if (closing == u"button")
-        QTest::mouseClick(close, Qt::LeftButton);
-    else if (closing == u"escape")
-        QTest::keyClick(about->windowHandle(), Qt::Key_Escape);
-    else
-        about->windowHandle()->close();
-    // Closed, and released; the main window takes input again.
-    QTRY_VERIFY(about.isNull());
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    QTest::keyClick(m_window->windowHandle(), Qt::Key_U, Qt::ControlModifier);
-    QVERIFY(!checkBox(m_window.get(), 0)->isChecked());
-}
-
-void TestAbout::windowsVersionNames_data()
-{
-    QTest::addColumn<int>("major");
-    QTest::addColumn<int>("minor");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("NT 4.0") << 4 << 0 << u"Microsoft Windows NT"_s;
-    QTest::newRow("2000") << 5 << 0 << u"Microsoft Windows 2000"_s;
-    QTest::newRow("XP") << 5 << 1 << u"Microsoft Windows XP"_s;
-    QTest::newRow("2003") << 5 << 2 << u"Microsoft Windows 2003"_s;
-    QTest::newRow("Vista") << 6 << 0 << u"Microsoft Windows Vista"_s;
-    QTest::newRow("7") << 6 << 1 << u"Microsoft Windows 7"_s;
-    QTest::newRow("8") << 6 << 2 << u"Microsoft OS"_s;
-    QTest::newRow("10") << 10 << 0 << u"Microsoft OS"_s;
+    for (const bool shown : {true, false}) {
+        QTest::keyClick(window->windowHandle(), Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(checkBox(window.get(), 0)->isChecked(), shown);
+        if (!shown)
+            break;
+        if (closing == u"button")
+            QTest::mouseClick(close, Qt::LeftButton);
+        else if (closing == u"escape")
+            QTest::keyClick(about->windowHandle(), Qt::Key_Escape);
+        else
+            about->windowHandle()->close();
+        QTRY_VERIFY(about.isNull()); // and released
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
 }
 
 void TestAbout::windowsVersionNames()
 {
-    QFETCH(int, major);
-    QFETCH(int, minor);
-    QFETCH(QString, name);
-    QCOMPARE(windowsVersionName(
-                     QOperatingSystemVersion(QOperatingSystemVersion::Windows, major, minor)),
-             name);
+    const QStringList expected{u"4.0 Microsoft Windows NT"_s,
+                               u"5.0 Microsoft Windows 2000"_s,
+                               u"5.1 Microsoft Windows XP"_s,
+                               u"5.2 Microsoft Windows 2003"_s,
+                               u"6.0 Microsoft Windows Vista"_s,
+                               u"6.1 Microsoft Windows 7"_s,
+                               u"6.2 Microsoft OS"_s,
+                               u"10.0 Microsoft OS"_s};
+    for (const QString &line : expected) {
+        const QStringList version = line.section(u' ', 0, 0).split(u'.');
+        QCOMPARE(windowsVersionName(QOperatingSystemVersion(
+                         QOperatingSystemVersion::Windows, version[0].toInt(), version[1].toInt())),
+                 line.section(u' ', 1));
+    }
 }
 
 void TestAbout::links_data()
@@ -180,14 +132,17 @@ void TestAbout::links()
     QFETCH(QString, action);
     QFETCH(QString, encoded);
     // A desktop that cannot open them leaves the program as it was.
-    TestSupport::action(m_window.get(), action)->trigger();
-    QVERIFY(m_window->isActiveWindow());
+    TestSupport::action(window.get(), action)->trigger();
+    QVERIFY(window->isActiveWindow());
 
-    QDesktopServices::setUrlHandler(u"http"_s, this, "openUrl");
-    QDesktopServices::setUrlHandler(u"mailto"_s, this, "openUrl");
-    TestSupport::action(m_window.get(), language)->trigger();
-    TestSupport::action(m_window.get(), action)->trigger();
-    TestSupport::action(m_window.get(), action)->trigger();
+    for (const QString &scheme : {u"http"_s, u"mailto"_s})
+        QDesktopServices::setUrlHandler(scheme, this, "openUrl");
+    m_opened.clear();
+    TestSupport::action(window.get(), language)->trigger();
+    TestSupport::action(window.get(), action)->trigger();
+    TestSupport::action(window.get(), action)->trigger();
+    for (const QString &scheme : {u"http"_s, u"mailto"_s})
+        QDesktopServices::unsetUrlHandler(scheme);
     QCOMPARE(m_opened.size(), 2);
     QCOMPARE(QString::fromUtf8(m_opened.first().toEncoded()), encoded);
     QCOMPARE(m_opened.last(), m_opened.first());

@@ -27,13 +27,12 @@
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
 
-class TestConfigurationCommands : public QObject
+class TestConfigurationCommands : public WindowTest
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup() { m_window.reset(); }
 
     void generateWritesTheTickedRows();
     void bothDialogsStartFromTheLastChosenPath();
@@ -49,14 +48,13 @@ private slots:
 private:
     QAction *generateAction() const
     {
-        return action(m_window.get(), u"action_Generate_Configuration_File"_s);
+        return action(window.get(), u"action_Generate_Configuration_File"_s);
     }
     QAction *importAction() const
     {
-        return action(m_window.get(), u"action_Import_Configuration_File"_s);
+        return action(window.get(), u"action_Import_Configuration_File"_s);
     }
 
-    std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QTemporaryDir> m_folder;
 };
 
@@ -64,9 +62,7 @@ void TestConfigurationCommands::init()
 {
     Tessaro::lastConfigurationPath.clear();
     m_folder = std::make_unique<QTemporaryDir>();
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    startWindow();
 }
 
 void TestConfigurationCommands::generateWritesTheTickedRows()
@@ -78,10 +74,10 @@ void TestConfigurationCommands::generateWritesTheTickedRows()
     const QString path = typed + u".txt"_s;
     QVERIFY(writeFile(path, "an older file\n"));
     // The ID field left blank, as Ctrl+U leaves it: what it shows is written.
-    auto *id = m_window->findChild<QSpinBox *>(u"spinBox_ID"_s);
+    auto *id = window->findChild<QSpinBox *>(u"spinBox_ID"_s);
     id->setFocus();
     id->clear();
-    const int width = m_window->width();
+    const int width = window->width();
     ShownMessage shown;
     QVERIFY(runCommand(generateAction(),
                        {chooseFile(typed), confirmReplace(), closeMessage(&shown)}));
@@ -91,36 +87,35 @@ void TestConfigurationCommands::generateWritesTheTickedRows()
     QCOMPARE(shown.title, u"Generate Configuration File"_s);
     QCOMPARE(shown.text, u"<b>Create configuration file done!</b>"_s);
     QCOMPARE(shown.icon, QMessageBox::Information);
-    QCOMPARE(pathField(m_window.get())->text(), path);
-    QCOMPARE(pathField(m_window.get())->textFormat(), Qt::PlainText);
-    QCOMPARE(pathField(m_window.get())->toolTip(), path);
-    QCOMPARE(m_window->width(), width);
+    QCOMPARE(pathField(window.get())->text(), path);
+    QCOMPARE(pathField(window.get())->textFormat(), Qt::PlainText);
+    QCOMPARE(pathField(window.get())->toolTip(), path);
+    QCOMPARE(window->width(), width);
 }
 
 void TestConfigurationCommands::bothDialogsStartFromTheLastChosenPath()
 {
     // At first config.txt beside the program, also after a cancelled dialog.
-    QString directory;
-    QString fileName;
-    QVERIFY(runCommand(generateAction(), {recordAndCancel(&directory, &fileName)}));
-    QCOMPARE(directory + u'/' + fileName,
-             QCoreApplication::applicationDirPath() + u"/config.txt"_s);
-    QVERIFY(runCommand(importAction(), {recordAndCancel(&directory, &fileName)}));
-    QCOMPARE(directory, QCoreApplication::applicationDirPath());
-    QVERIFY(pathField(m_window.get())->text().isEmpty());
+    for (QAction *command : {generateAction(), importAction()}) {
+        QString proposed;
+        QVERIFY(runCommand(command, {recordAndCancel(&proposed)}));
+        QCOMPARE(proposed, QCoreApplication::applicationDirPath() + u"/config.txt"_s);
+    }
+    QVERIFY(pathField(window.get())->text().isEmpty());
 
     const QString imported = m_folder->filePath(u"imported.txt"_s);
     QVERIFY(writeFile(imported, "#ID:9\r\n"));
     ShownMessage shown;
+    QString proposed;
     QVERIFY(runCommand(importAction(), {chooseFile(imported), closeMessage(&shown)}));
-    QVERIFY(runCommand(generateAction(), {recordAndCancel(&directory, &fileName)}));
-    QCOMPARE(directory + u'/' + fileName, imported);
+    QVERIFY(runCommand(generateAction(), {recordAndCancel(&proposed)}));
+    QCOMPARE(proposed, imported);
 }
 
 void TestConfigurationCommands::importFillsTheFormAndReports()
 {
     // Whatever the form held before, the file alone decides it afterwards.
-    setFormState(m_window.get(), formWith({u"#ID:99"_s, u"#INPUT01:1500"_s}, true));
+    setFormState(window.get(), formWith({u"#ID:99"_s, u"#INPUT01:1500"_s}, true));
     const QString path = m_folder->filePath(u"config.txt"_s);
     QVERIFY(writeFile(path, "; unit 5\r\n#ID:5\r\n#POWER:7\r\n#BUTTON2:RS999\r\n"));
     ShownMessage shown;
@@ -133,8 +128,8 @@ void TestConfigurationCommands::importFillsTheFormAndReports()
              u"<br>#BUTTON2:---------------------> OK</br>"
              u"<br></br><br><b>Import configuration file done!</b></br>"_s);
     QCOMPARE(shown.icon, QMessageBox::Information);
-    QCOMPARE(formState(m_window.get()), formWith({u"#ID:5"_s, u"#POWER:0"_s, u"#BUTTON2:2004"_s}));
-    QCOMPARE(pathField(m_window.get())->text(), path);
+    QCOMPARE(formState(window.get()), formWith({u"#ID:5"_s, u"#POWER:0"_s, u"#BUTTON2:2004"_s}));
+    QCOMPARE(pathField(window.get())->text(), path);
 }
 
 void TestConfigurationCommands::failuresAreReported_data()
@@ -145,9 +140,9 @@ void TestConfigurationCommands::failuresAreReported_data()
     QTest::newRow("generate, the name turned into a folder")
             << u"action_Generate_Configuration_File"_s << u"folder"_s
             << u"Impossible to create configuration file!"_s;
-    QTest::newRow("import, the file deleted") << u"action_Import_Configuration_File"_s
-                                              << u"deleted"_s
-                                              << u"The specified configuration file does not exist!"_s;
+    QTest::newRow("import, the file deleted")
+            << u"action_Import_Configuration_File"_s << u"deleted"_s
+            << u"The specified configuration file does not exist!"_s;
     QTest::newRow("import, a FIFO") << u"action_Import_Configuration_File"_s << u"fifo"_s
                                     << u"The specified configuration file cannot be opened!"_s;
 }
@@ -158,7 +153,7 @@ void TestConfigurationCommands::failuresAreReported()
     QFETCH(QString, change);
     QFETCH(QString, message);
     const Tessaro::FormSettings before = formWith({u"#ID:99"_s});
-    setFormState(m_window.get(), before);
+    setFormState(window.get(), before);
     const QString path = m_folder->filePath(u"config.txt"_s);
     if (change == u"fifo")
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -171,12 +166,12 @@ void TestConfigurationCommands::failuresAreReported()
             QDir().mkdir(path);
     };
     ShownMessage shown;
-    QVERIFY(runCommand(action(m_window.get(), command),
+    QVERIFY(runCommand(action(window.get(), command),
                        {chooseFile(path, changeFile), closeMessage(&shown)}));
     QCOMPARE(shown.text, message);
     QCOMPARE(shown.icon, QMessageBox::Warning);
-    QCOMPARE(formState(m_window.get()), before);
-    QCOMPARE(pathField(m_window.get())->text(), path);
+    QCOMPARE(formState(window.get()), before);
+    QCOMPARE(pathField(window.get())->text(), path);
     QCOMPARE(Tessaro::lastConfigurationPath, path);
 }
 
@@ -186,7 +181,7 @@ void TestConfigurationCommands::generateForSeveralUnits()
     // replaced after one yes.
     QVERIFY(QDir(m_folder->path()).mkdir(u"ID002"_s));
     QVERIFY(writeFile(m_folder->filePath(u"ID002/config.txt"_s), "#ID:099\r\n"));
-    setFormState(m_window.get(), formWith({u"#ID:99"_s, u"#VOLUME:7"_s}));
+    setFormState(window.get(), formWith({u"#ID:99"_s, u"#VOLUME:7"_s}));
     const auto chooseThreeUnits = [this](QWidget *dialog) {
         dialog->findChild<QSpinBox *>(u"spinBox_Last"_s)->setValue(3);
         dialog->findChild<QLineEdit *>(u"lineEdit_Folder"_s)->setText(m_folder->path());
@@ -198,7 +193,7 @@ void TestConfigurationCommands::generateForSeveralUnits()
         confirmReplace()(question);
     };
     ShownMessage shown;
-    QVERIFY(runCommand(action(m_window.get(), u"action_Generate_For_Several_Units"_s),
+    QVERIFY(runCommand(action(window.get(), u"action_Generate_For_Several_Units"_s),
                        {chooseThreeUnits, replace, closeMessage(&shown)}));
 
     QCOMPARE(named, m_folder->filePath(u"ID002/config.txt"_s));
@@ -207,7 +202,7 @@ void TestConfigurationCommands::generateForSeveralUnits()
                  u"#ID:%1\r\n#VOLUME:07\r\n"_s.arg(id, 3, 10, QChar(u'0')).toLatin1());
     QCOMPARE(shown.text, u"<b>Files written: 3.</b>"_s);
     QCOMPARE(shown.icon, QMessageBox::Information);
-    QCOMPARE(pathField(m_window.get())->text(), m_folder->path());
+    QCOMPARE(pathField(window.get())->text(), m_folder->path());
 }
 
 void TestConfigurationCommands::droppingAFile_data()
@@ -233,20 +228,19 @@ void TestConfigurationCommands::droppingAFile()
     data.setUrls(urls);
     data.setText(u"#VOLUME:7"_s);
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(m_window.get(), &enter);
+    QApplication::sendEvent(window.get(), &enter);
     QCOMPARE(enter.isAccepted(), imported);
     if (!imported)
         return;
     ShownMessage shown;
-    ModalScript script({closeMessage(&shown)});
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(m_window.get(), &drop);
-    QTRY_VERIFY(script.finished());
+    QVERIFY(runCommand([&] { QApplication::sendEvent(window.get(), &drop); },
+                       {closeMessage(&shown)}));
     QCOMPARE(shown.text,
              u"<br>#VOLUME:----------------------> OK</br>"
              u"<br></br><br><b>Import configuration file done!</b></br>"_s);
-    QCOMPARE(formState(m_window.get()), formWith({u"#VOLUME:7"_s}));
-    QCOMPARE(pathField(m_window.get())->text(), path);
+    QCOMPARE(formState(window.get()), formWith({u"#VOLUME:7"_s}));
+    QCOMPARE(pathField(window.get())->text(), path);
     QCOMPARE(Tessaro::lastConfigurationPath, path);
     QFile::remove(path);
 }

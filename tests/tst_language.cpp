@@ -23,12 +23,6 @@ using namespace TestSupport;
 
 namespace {
 
-QString preferencesPath()
-{
-    return QCoreApplication::applicationDirPath()
-            + u"/Tessaro - Configuration File Generator.cfg"_s;
-}
-
 // What the window shows in a language: the language checked, a menu, a row
 // label, list entries.
 QString shown(const QWidget *window)
@@ -50,17 +44,11 @@ const QString french = u"|&Fichier|ID\u00a0:|Désactivé|Dossier 000|2005"_s;
 
 } // namespace
 
-class TestLanguage : public QObject
+class TestLanguage : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { QFile::remove(preferencesPath()); }
-    void cleanup()
-    {
-        m_window.reset();
-        QFile::remove(preferencesPath());
-    }
 
     void switchingLanguage_data();
     void switchingLanguage();
@@ -71,13 +59,11 @@ private slots:
 private:
     void startWindow()
     {
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    void trigger(const QString &name) { action(m_window.get(), name)->trigger(); }
-
-    std::unique_ptr<MainWindow> m_window;
+    void trigger(const QString &name) { action(window.get(), name)->trigger(); }
 };
 
 void TestLanguage::switchingLanguage_data()
@@ -96,24 +82,23 @@ void TestLanguage::switchingLanguage()
     QFETCH(QString, before);
     QFETCH(QString, action);
     QFETCH(QString, texts);
-    startWindow();
     trigger(before);
     // The user has imported a file, then changed the form.
     QTemporaryDir folder;
     const QString path = folder.filePath(u"config.txt"_s);
     QVERIFY(writeFile(path, "#ID:9\r\n#BAUDRATE:38400\r\n"));
     ShownMessage report;
-    QVERIFY(runCommand(TestSupport::action(m_window.get(), u"action_Import_Configuration_File"_s),
+    QVERIFY(runCommand(TestSupport::action(window.get(), u"action_Import_Configuration_File"_s),
                        {chooseFile(path), closeMessage(&report)}));
-    setFormState(m_window.get(), formWith({u"#ID:9"_s, u"#VOLUME:3"_s, u"#BAUDRATE:2"_s}));
+    setFormState(window.get(), formWith({u"#ID:9"_s, u"#VOLUME:3"_s, u"#BAUDRATE:2"_s}));
 
     trigger(action);
-    QCOMPARE(shown(m_window.get()), action + texts);
-    QCOMPARE(m_window->windowTitle(), u"Tessaro - Configuration File Generator"_s);
+    QCOMPARE(shown(window.get()), action + texts);
+    QCOMPARE(window->windowTitle(), u"Tessaro - Configuration File Generator"_s);
     // Every value back at its default, every check mark as it was; the path
     // field emptied, while the dialogs still start from the last path.
-    QCOMPARE(formState(m_window.get()), formWith({u"#ID:1"_s, u"#VOLUME:32"_s, u"#BAUDRATE:1"_s}));
-    QVERIFY(pathField(m_window.get())->text().isEmpty());
+    QCOMPARE(formState(window.get()), formWith({u"#ID:1"_s, u"#VOLUME:32"_s, u"#BAUDRATE:1"_s}));
+    QVERIFY(pathField(window.get())->text().isEmpty());
     QCOMPARE(Tessaro::lastConfigurationPath, path);
 }
 
@@ -130,27 +115,27 @@ void TestLanguage::theNextStartRemembers()
 {
     QFETCH(QString, action);
     QFETCH(QByteArray, stored);
+    window.reset();
     QVERIFY(writeFile(preferencesPath(), "a foreign file of the same name\n"));
     startWindow();
     trigger(action);
     // Written once, when the window goes, over whatever was there.
     QCOMPARE(readAll(preferencesPath()), QByteArray("a foreign file of the same name\n"));
-    m_window.reset();
+    window.reset();
     QVERIFY(readAll(preferencesPath()).endsWith(QByteArray("*\n" + stored + "\n")));
 
     startWindow();
-    QCOMPARE(shown(m_window.get()), action + (stored == "French" ? french : english));
+    QCOMPARE(shown(window.get()), action + (stored == "French" ? french : english));
     // Whatever the language, the window starts with every row ticked at its default.
-    QCOMPARE(formState(m_window.get()), formWith({}, true));
+    QCOMPARE(formState(window.get()), formWith({}, true));
 }
 
 void TestLanguage::frenchFitsTheWindow()
 {
-    startWindow();
     trigger(u"action_Fran_ais"_s);
     QApplication::processEvents();
     // Every list entry fits its box beside the arrow.
-    for (QComboBox *combo : m_window->findChildren<QComboBox *>()) {
+    for (QComboBox *combo : window->findChildren<QComboBox *>()) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
         const int room = combo->style()
@@ -162,8 +147,8 @@ void TestLanguage::frenchFitsTheWindow()
                      qPrintable(combo->itemText(entry)));
     }
     // Each menu's entries have one accelerator each, none twice.
-    QList<QWidget *> bars{m_window->menuBar()};
-    for (QMenu *menu : m_window->menuBar()->findChildren<QMenu *>())
+    QList<QWidget *> bars{window->menuBar()};
+    for (QMenu *menu : window->menuBar()->findChildren<QMenu *>())
         bars.append(menu);
     for (const QWidget *bar : std::as_const(bars)) {
         QString letters;

@@ -22,51 +22,41 @@ using namespace TestSupport;
 using Tessaro::optionCatalogue;
 using Tessaro::optionCount;
 
-class TestMainWindow : public QObject
+class TestMainWindow : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup()
-    {
-        m_window.reset();
-        forgetPreferences();
-    }
-
-    void startsWithEveryRowTickedAtItsDefault();
+    void opensWithEveryRowTickedAtItsDefault();
     void valueLists_data();
     void valueLists();
     void wholeFormCommands_data();
     void wholeFormCommands();
     void quitEndsTheEventLoopWithZero();
-    void descriptionsShowWholeUntilTheWindowNarrows();
     void wheelScrollsTheFormUnlessAValueHasFocus();
     void screenReadersNameEveryValue_data();
     void screenReadersNameEveryValue();
-
-private:
-    std::unique_ptr<MainWindow> m_window;
 };
 
-void TestMainWindow::init()
+void TestMainWindow::opensWithEveryRowTickedAtItsDefault()
 {
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-}
-
-void TestMainWindow::startsWithEveryRowTickedAtItsDefault()
-{
-    QCOMPARE(m_window->windowTitle(), u"Tessaro - Configuration File Generator"_s);
-    QCOMPARE(formState(m_window.get()), formWith({}, true));
+    QCOMPARE(window->windowTitle(), u"Tessaro - Configuration File Generator"_s);
+    QCOMPARE(formState(window.get()), formWith({}, true));
+    QVERIFY(pathField(window.get())->text().isEmpty());
+    // Wide enough for every whole description, and within the screen.
+    QVERIFY(window->width() >= 520);
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
     for (int row = 0; row < optionCount; ++row) {
         const Tessaro::OptionRow &option = optionCatalogue[row];
-        QCOMPARE(checkBox(m_window.get(), row)->text(), QString::fromUtf8(option.label));
-        QCOMPARE(m_window->findChild<QLabel *>(QLatin1StringView(option.infoLabelName))->text(),
-                 QString::fromUtf8(option.info));
+        QCOMPARE(checkBox(window.get(), row)->text(), QString::fromUtf8(option.label));
+        const auto *info = window->findChild<QLabel *>(QLatin1StringView(option.infoLabelName));
+        QCOMPARE(info->text(), QString::fromUtf8(option.info));
+        QVERIFY(info->toolTip().isEmpty());
     }
-    QVERIFY(pathField(m_window.get())->text().isEmpty());
+    // Narrowed, a shortened description carries its whole text as tool tip.
+    window->resize(window->minimumSizeHint().width(), window->height());
+    auto *monitoring = window->findChild<QLabel *>(u"label_Monitor_Infos"_s);
+    QTRY_COMPARE(monitoring->toolTip(), monitoring->text());
 }
 
 void TestMainWindow::valueLists_data()
@@ -90,7 +80,7 @@ void TestMainWindow::valueLists()
     QFETCH(QString, combo);
     QFETCH(int, count);
     QFETCH(QString, texts);
-    auto *box = m_window->findChild<QComboBox *>(combo);
+    auto *box = window->findChild<QComboBox *>(combo);
     QCOMPARE(box->count(), count);
     for (const QString &text : texts.split(u'|'))
         QCOMPARE(box->itemText(text.section(u'=', 0, 0).toInt()), text.section(u'=', 1));
@@ -108,12 +98,12 @@ void TestMainWindow::wholeFormCommands_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<Tessaro::FormSettings>("form");
     const QStringList changed{u"#ID:99"_s, u"#VOLUME:10"_s, u"#INPUT01:100"_s};
-    Tessaro::FormSettings defaults = formWith({}, true);
-    defaults.front().enabled = defaults.back().enabled = false;
-    QTest::newRow("Select All Options") << u"Ctrl+C"_s << formWith(changed, true);
     Tessaro::FormSettings unselected = formWith(changed, true);
     for (Tessaro::OptionSetting &row : unselected)
         row.enabled = false;
+    Tessaro::FormSettings defaults = formWith({}, true);
+    defaults.front().enabled = defaults.back().enabled = false;
+    QTest::newRow("Select All Options") << u"Ctrl+C"_s << formWith(changed, true);
     QTest::newRow("Unselect All options") << u"Ctrl+U"_s << unselected;
     QTest::newRow("Apply Default Settings") << u"Ctrl+D"_s << defaults;
 }
@@ -126,39 +116,24 @@ void TestMainWindow::wholeFormCommands()
     Tessaro::FormSettings userForm =
             formWith({u"#ID:99"_s, u"#VOLUME:10"_s, u"#INPUT01:100"_s}, true);
     userForm.front().enabled = userForm.back().enabled = false;
-    setFormState(m_window.get(), userForm);
+    setFormState(window.get(), userForm);
     QTest::failOnWarning(QRegularExpression(u"[Aa]mbiguous"_s));
-    QTest::keySequence(m_window.get(), QKeySequence(keys));
-    QCOMPARE(formState(m_window.get()), form);
+    QTest::keySequence(window.get(), QKeySequence(keys));
+    QCOMPARE(formState(window.get()), form);
 }
 
 void TestMainWindow::quitEndsTheEventLoopWithZero()
 {
-    QTimer::singleShot(0, m_window.get(),
-                       [this] { QTest::keySequence(m_window.get(), QKeySequence(u"Ctrl+Q"_s)); });
+    QTimer::singleShot(0, window.get(),
+                       [this] { QTest::keySequence(window.get(), QKeySequence(u"Ctrl+Q"_s)); });
     QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(!m_window->isVisible());
-}
-
-void TestMainWindow::descriptionsShowWholeUntilTheWindowNarrows()
-{
-    QVERIFY(m_window->width() >= 520);
-    QVERIFY(m_window->screen()->availableGeometry().contains(m_window->frameGeometry()));
-    const QList<QLabel *> descriptions =
-            m_window->findChildren<QLabel *>(QRegularExpression(u"^label_.*_[Ii]nfos"_s));
-    QCOMPARE(descriptions.size(), optionCount);
-    for (const QLabel *description : descriptions)
-        QVERIFY2(description->toolTip().isEmpty(), qPrintable(description->text()));
-    // Narrowed, a shortened description carries its whole text as tool tip.
-    m_window->resize(m_window->minimumSizeHint().width(), m_window->height());
-    auto *monitoring = m_window->findChild<QLabel *>(u"label_Monitor_Infos"_s);
-    QTRY_COMPARE(monitoring->toolTip(), monitoring->text());
+    QVERIFY(!window->isVisible());
 }
 
 void TestMainWindow::wheelScrollsTheFormUnlessAValueHasFocus()
 {
-    auto *combo = m_window->findChild<QComboBox *>(u"comboBox_Input04"_s);
-    QScrollBar *bar = m_window->findChild<QScrollArea *>()->verticalScrollBar();
+    auto *combo = window->findChild<QComboBox *>(u"comboBox_Input04"_s);
+    QScrollBar *bar = window->findChild<QScrollArea *>()->verticalScrollBar();
     const auto turnWheel = [combo] {
         QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -184,24 +159,23 @@ void TestMainWindow::screenReadersNameEveryValue_data()
 void TestMainWindow::screenReadersNameEveryValue()
 {
     QFETCH(QString, language);
-    action(m_window.get(), language)->trigger();
+    action(window.get(), language)->trigger();
     QSet<QString> names;
     for (int row = 0; row < optionCount; ++row) {
         QAccessibleInterface *value =
-                QAccessible::queryAccessibleInterface(valueWidget(m_window.get(), row));
+                QAccessible::queryAccessibleInterface(valueWidget(window.get(), row));
         const QString name = value->text(QAccessible::Name);
         QVERIFY(!name.isEmpty() && !name.endsWith(u':'));
-        QVERIFY(checkBox(m_window.get(), row)->text().startsWith(name));
-        QCOMPARE(
-                value->text(QAccessible::Description),
-                m_window->findChild<QLabel *>(QLatin1StringView(optionCatalogue[row].infoLabelName))
-                        ->text());
+        QVERIFY(checkBox(window.get(), row)->text().startsWith(name));
+        QCOMPARE(value->text(QAccessible::Description),
+                 window->findChild<QLabel *>(QLatin1StringView(optionCatalogue[row].infoLabelName))
+                         ->text());
         names.insert(name);
     }
     QCOMPARE(names.size(), optionCount);
-    QCOMPARE(QAccessible::queryAccessibleInterface(pathField(m_window.get()))
-                     ->text(QAccessible::Name),
-             language == u"action_English" ? u"Path"_s : u"Chemin"_s);
+    QCOMPARE(
+            QAccessible::queryAccessibleInterface(pathField(window.get()))->text(QAccessible::Name),
+            language == u"action_English" ? u"Path"_s : u"Chemin"_s);
 }
 
 TESSARO_WINDOW_TEST_MAIN(TestMainWindow)

@@ -1,11 +1,13 @@
 #include "support/modalscript.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -13,90 +15,79 @@ namespace TestSupport {
 
 namespace {
 
-template<typename T> T *expect(QWidget *widget)
+template<typename T> T *as(QWidget *widget)
 {
-    auto *typed = qobject_cast<T *>(widget);
-    if (!typed)
-        qFatal("expected a %s, got %s", T::staticMetaObject.className(),
-               widget->metaObject()->className());
-    return typed;
+    if (auto *typed = qobject_cast<T *>(widget))
+        return typed;
+    qFatal("expected a %s, got a %s", T::staticMetaObject.className(),
+           widget->metaObject()->className());
 }
 
 } // namespace
 
-ModalScript::ModalScript(QList<Step> steps) : m_steps(std::move(steps))
+bool runCommand(const std::function<void()> &command, QList<Step> steps)
 {
-    connect(&m_timer, &QTimer::timeout, this, &ModalScript::poll);
-    m_timer.start(10);
-}
-
-void ModalScript::poll()
-{
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || modal == m_answered || !modal->isVisible())
-        return;
-    m_answered = modal;
-    if (m_steps.isEmpty()) {
-        m_unexpected.append(modal->windowTitle());
-        qWarning("unexpected dialog: %s", qPrintable(modal->windowTitle()));
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-        return;
-    }
-    // The step may open a dialog of its own and wait in it: run it outside
-    // this timer's slot, or the timer could not fire again meanwhile.
-    QTimer::singleShot(0, this, [step = m_steps.takeFirst(), answered = m_answered] {
-        if (answered)
-            step(answered);
+    QPointer<QWidget> answered;
+    bool expected = true;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == answered || !modal->isVisible())
+            return;
+        answered = modal;
+        if (steps.isEmpty()) {
+            qWarning("unexpected dialog: %s", qPrintable(modal->windowTitle()));
+            expected = false;
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+            return;
+        }
+        // The step may open a dialog of its own and wait in it: run it
+        // outside this timer's slot, or the timer could not fire meanwhile.
+        QTimer::singleShot(0, modal, [step = steps.takeFirst(), modal] { step(modal); });
     });
+    poll.start(10);
+    command();
+    // A command may end before its last dialog, as a dropped file does.
+    const bool done =
+            QTest::qWaitFor([&] { return steps.isEmpty() && !QApplication::activeModalWidget(); });
+    if (!done)
+        qWarning("%lld dialogs expected did not come", static_cast<long long>(steps.size()));
+    return done && expected;
 }
 
-bool runCommand(QAction *action, QList<ModalScript::Step> steps)
-{
-    ModalScript script(std::move(steps));
-    action->trigger();
-    if (!script.finished())
-        qWarning("%s did not open the dialogs expected", qPrintable(action->objectName()));
-    return script.finished();
-}
-
-ModalScript::Step chooseFile(const QString &path, std::function<void()> then)
+Step chooseFile(const QString &path, std::function<void()> then)
 {
     return [path, then](QWidget *widget) {
-        auto *dialog = expect<QFileDialog>(widget);
+        auto *dialog = as<QFileDialog>(widget);
         if (then)
             QObject::connect(dialog, &QFileDialog::fileSelected, then);
         dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(path);
-        const QList<QAbstractButton *> buttons = dialog->findChild<QDialogButtonBox *>()->buttons();
-        for (QAbstractButton *button : buttons) {
-            auto *box = qobject_cast<QDialogButtonBox *>(button->parentWidget());
-            if (box->buttonRole(button) == QDialogButtonBox::AcceptRole)
-                return button->click();
-        }
+        QMetaObject::invokeMethod(dialog, "accept");
     };
 }
 
-ModalScript::Step recordAndCancel(QString *directory, QString *fileName)
+Step recordAndCancel(QString *path)
 {
-    return [directory, fileName](QWidget *widget) {
-        auto *dialog = expect<QFileDialog>(widget);
-        *directory = dialog->directory().absolutePath();
-        *fileName = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->text();
+    return [path](QWidget *widget) {
+        auto *dialog = as<QFileDialog>(widget);
+        *path = dialog->directory().filePath(
+                dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->text());
         dialog->reject();
     };
 }
 
-ModalScript::Step confirmReplace()
+Step confirmReplace()
 {
     return [](QWidget *widget) {
-        expect<QMessageBox>(widget)->button(QMessageBox::Yes)->click();
+        as<QMessageBox>(widget)->button(QMessageBox::Yes)->click();
     };
 }
 
-ModalScript::Step closeMessage(ShownMessage *shown)
+Step closeMessage(ShownMessage *shown)
 {
     return [shown](QWidget *widget) {
-        auto *box = expect<QMessageBox>(widget);
+        auto *box = as<QMessageBox>(widget);
         *shown = {box->windowTitle(), box->text(), box->icon()};
         if (box->buttons().size() != 1)
             qFatal("expected a message box with one button");

@@ -34,10 +34,24 @@ std::optional<int> runFromTemporaryCopy(int argc, char **argv)
     return run.exitStatus() == QProcess::NormalExit ? run.exitCode() : 1;
 }
 
-void forgetPreferences()
+QString preferencesPath()
 {
-    QFile::remove(QCoreApplication::applicationDirPath()
-                  + QStringLiteral("/Tessaro - Configuration File Generator.cfg"));
+    return QCoreApplication::applicationDirPath()
+            + QStringLiteral("/Tessaro - Configuration File Generator.cfg");
+}
+
+void WindowTest::startWindow()
+{
+    window.reset();
+    window = std::make_unique<MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+void WindowTest::cleanup()
+{
+    window.reset();
+    QFile::remove(preferencesPath());
 }
 
 } // namespace TestSupport

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/applicationidentity.h"
+#include "form/mainwindow.h"
 
 #include <QApplication>
 #include <QTest>
 
+#include <memory>
 #include <optional>
 
 namespace TestSupport {
@@ -15,9 +17,25 @@ namespace TestSupport {
 // is left in the build tree. Gives the copy's result, or nothing in the copy.
 std::optional<int> runFromTemporaryCopy(int argc, char **argv);
 
-// Removes the preferences file a closed window left beside the executable,
-// so that the next window starts in the system's language.
-void forgetPreferences();
+// The preferences file beside the executable.
+QString preferencesPath();
+
+// A main window shown before each test function, as the program shows it,
+// and closed after it with the preferences file it leaves: each function
+// starts in the system's language.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    // Closes the window, if any, then shows a new one.
+    void startWindow();
+    std::unique_ptr<MainWindow> window;
+
+private slots:
+    void init() { startWindow(); }
+    void cleanup();
+};
 
 } // namespace TestSupport
 
