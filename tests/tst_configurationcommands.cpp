@@ -36,14 +36,13 @@ private slots:
 
     void generateWritesTheTickedRows();
     void bothDialogsStartFromTheLastChosenPath();
+    void importFillsTheFormAndReports_data();
     void importFillsTheFormAndReports();
     void failuresAreReported_data();
     void failuresAreReported();
     void generateForSeveralUnits();
-    void droppingAFile_data();
-    void droppingAFile();
-    void longReportsStayOnScreen_data();
-    void longReportsStayOnScreen();
+    void onlyOneLocalFileMayBeDropped_data();
+    void onlyOneLocalFileMayBeDropped();
 
 private:
     QAction *generateAction() const
@@ -112,24 +111,71 @@ void TestConfigurationCommands::bothDialogsStartFromTheLastChosenPath()
     QCOMPARE(proposed, imported);
 }
 
+void TestConfigurationCommands::importFillsTheFormAndReports_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("lines"); // of a file alternating accepted and refused lines
+    QTest::newRow("a few lines, from the dialog") << u"dialog"_s << 5;
+    QTest::newRow("a few lines, dropped on the window") << u"drop"_s << 5;
+    QTest::newRow("31 lines: the report scrolls") << u"dialog"_s << 31;
+    QTest::newRow("1 MiB of lines") << u"dialog"_s << 104857;
+}
+
 void TestConfigurationCommands::importFillsTheFormAndReports()
 {
+    QFETCH(QString, how);
+    QFETCH(int, lines);
     // Whatever the form held before, the file alone decides it afterwards.
     setFormState(window.get(), formWith({u"#ID:99"_s, u"#INPUT01:1500"_s}, true));
+    QByteArray content;
+    for (int line = 1; line <= lines; ++line)
+        content += line % 2 ? "#POWER:1\r\n" : "#POWER:9\r\n";
     const QString path = m_folder->filePath(u"config.txt"_s);
-    QVERIFY(writeFile(path, "; unit 5\r\n#ID:5\r\n#POWER:7\r\n#BUTTON2:RS999\r\n"));
-    ShownMessage shown;
-    QVERIFY(runCommand(importAction(), {chooseFile(path), closeMessage(&shown)}));
+    QVERIFY(writeFile(path, content));
 
-    QCOMPARE(shown.title, u"Import Configuration File"_s);
-    QCOMPARE(shown.text,
-             u"<br>#ID:--------------------------> OK</br>"
-             u"<br>#POWER:-----------------------> ERROR Line(3)</br>"
-             u"<br>#BUTTON2:---------------------> OK</br>"
-             u"<br></br><br><b>Import configuration file done!</b></br>"_s);
-    QCOMPARE(shown.icon, QMessageBox::Information);
-    QCOMPARE(formState(window.get()), formWith({u"#ID:5"_s, u"#POWER:0"_s, u"#BUTTON2:2004"_s}));
+    QString text;
+    QStringList scrolled; // the entries of a report shown in a scrolling view
+    const auto inspect = [&](QWidget *widget) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        QAbstractButton *ok = box->buttons().value(0);
+        // On the screen, its OK button with it, however long the report.
+        QVERIFY(box->screen()->availableGeometry().contains(box->frameGeometry()));
+        QVERIFY(box->frameGeometry().contains(QRect(ok->mapToGlobal(QPoint()), ok->size())));
+        QCOMPARE(box->windowTitle(), u"Import Configuration File"_s);
+        QCOMPARE(box->icon(), QMessageBox::Information);
+        text = box->text();
+        if (auto *view = box->findChild<QPlainTextEdit *>(u"reportView"_s);
+            view && view->isVisible()) {
+            QVERIFY(view->isReadOnly());
+            QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
+            scrolled = view->toPlainText().split(u'\n');
+        }
+        ok->click();
+    };
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    const auto dropFile = [&] {
+        QApplication::sendEvent(window.get(), &enter);
+        QApplication::sendEvent(window.get(), &drop);
+    };
+    QVERIFY(how == u"drop" ? runCommand(dropFile, {inspect})
+                           : runCommand(importAction(), {chooseFile(path), inspect}));
+
+    if (lines == 5)
+        QCOMPARE(text,
+                 u"<br>#POWER:-----------------------> OK</br>"
+                 u"<br>#POWER:-----------------------> ERROR Line(2)</br>"
+                 u"<br>#POWER:-----------------------> OK</br>"
+                 u"<br>#POWER:-----------------------> ERROR Line(4)</br>"
+                 u"<br>#POWER:-----------------------> OK</br>"
+                 u"<br></br><br><b>Import configuration file done!</b></br>"_s);
+    QCOMPARE(text.count(u"</br>"), lines + 2);
+    QCOMPARE(scrolled.size(), lines > 30 ? lines : 0);
+    QCOMPARE(formState(window.get()), formWith({u"#POWER:1"_s}));
     QCOMPARE(pathField(window.get())->text(), path);
+    QCOMPARE(Tessaro::lastConfigurationPath, path);
 }
 
 void TestConfigurationCommands::failuresAreReported_data()
@@ -205,10 +251,10 @@ void TestConfigurationCommands::generateForSeveralUnits()
     QCOMPARE(pathField(window.get())->text(), m_folder->path());
 }
 
-void TestConfigurationCommands::droppingAFile_data()
+void TestConfigurationCommands::onlyOneLocalFileMayBeDropped_data()
 {
     QTest::addColumn<QList<QUrl>>("urls");
-    QTest::addColumn<bool>("imported");
+    QTest::addColumn<bool>("accepted");
     const QUrl file = QUrl::fromLocalFile(QDir::tempPath() + u"/dropped.txt"_s);
     QTest::newRow("one local file") << QList<QUrl>{file} << true;
     QTest::newRow("two files") << QList<QUrl>{file, file} << false;
@@ -218,79 +264,17 @@ void TestConfigurationCommands::droppingAFile_data()
     QTest::newRow("text") << QList<QUrl>{} << false;
 }
 
-void TestConfigurationCommands::droppingAFile()
+void TestConfigurationCommands::onlyOneLocalFileMayBeDropped()
 {
     QFETCH(QList<QUrl>, urls);
-    QFETCH(bool, imported);
-    const QString path = QDir::tempPath() + u"/dropped.txt"_s;
-    QVERIFY(writeFile(path, "#VOLUME:7\r\n"));
+    QFETCH(bool, accepted);
     QMimeData data;
     data.setUrls(urls);
     data.setText(u"#VOLUME:7"_s);
+    // Refused at once, with the no-drop cursor.
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &enter);
-    QCOMPARE(enter.isAccepted(), imported);
-    if (!imported)
-        return;
-    ShownMessage shown;
-    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QVERIFY(runCommand([&] { QApplication::sendEvent(window.get(), &drop); },
-                       {closeMessage(&shown)}));
-    QCOMPARE(shown.text,
-             u"<br>#VOLUME:----------------------> OK</br>"
-             u"<br></br><br><b>Import configuration file done!</b></br>"_s);
-    QCOMPARE(formState(window.get()), formWith({u"#VOLUME:7"_s}));
-    QCOMPARE(pathField(window.get())->text(), path);
-    QCOMPARE(Tessaro::lastConfigurationPath, path);
-    QFile::remove(path);
-}
-
-void TestConfigurationCommands::longReportsStayOnScreen_data()
-{
-    QTest::addColumn<int>("entries");
-    QTest::addColumn<bool>("scrollable");
-    QTest::newRow("30 entries") << 30 << false;
-    QTest::newRow("31 entries") << 31 << true;
-    QTest::newRow("1 MiB of lines") << 104857 << true;
-}
-
-void TestConfigurationCommands::longReportsStayOnScreen()
-{
-    QFETCH(int, entries);
-    QFETCH(bool, scrollable);
-    // Alternately accepted and refused lines of ten bytes.
-    QByteArray content;
-    for (int line = 1; line <= entries; ++line)
-        content += line % 2 ? "#POWER:1\r\n" : "#POWER:9\r\n";
-    const QString path = m_folder->filePath(u"long.txt"_s);
-    QVERIFY(writeFile(path, content));
-
-    QString text;
-    QStringList shownLines;
-    bool inside = false;
-    const auto inspect = [&](QWidget *widget) {
-        auto *message = qobject_cast<QMessageBox *>(widget);
-        text = message->text();
-        QAbstractButton *ok = message->buttons().value(0);
-        inside = message->screen()->availableGeometry().contains(message->frameGeometry())
-                && message->frameGeometry().contains(QRect(ok->mapToGlobal(QPoint()), ok->size()));
-        if (auto *view = message->findChild<QPlainTextEdit *>(u"reportView"_s);
-            view && view->isVisible()) {
-            QVERIFY(view->isReadOnly());
-            QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
-            shownLines = view->toPlainText().split(u'\n');
-        }
-        ok->click();
-    };
-    QVERIFY(runCommand(importAction(), {chooseFile(path), inspect}));
-
-    QCOMPARE(text.count(u"</br>"), entries + 2);
-    QVERIFY(inside);
-    QCOMPARE(shownLines.size(), scrollable ? entries : 0);
-    if (scrollable)
-        QCOMPARE(shownLines.last(),
-                 u"#POWER:-----------------------> "_s
-                         + (entries % 2 ? u"OK"_s : u"ERROR Line(%1)"_s.arg(entries)));
+    QCOMPARE(enter.isAccepted(), accepted);
 }
 
 TESSARO_WINDOW_TEST_MAIN(TestConfigurationCommands)
