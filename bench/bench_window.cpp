@@ -2,16 +2,17 @@
 // report box. Compare each figure with its floor: the bare form for start-up,
 // re-texting the window for a language switch.
 
+#include "app/applicationidentity.h"
 #include "app/language.h"
 #include "config/configurationformat.h"
 #include "config/reportbox.h"
 #include "form/mainwindow.h"
-#include "support/testmain.h"
 #include "windowfloor.h"
 
 #include <QAction>
 #include <QMessageBox>
 #include <QProcess>
+#include <QTest>
 
 #include <vector>
 
@@ -38,6 +39,7 @@ private:
 
 void BenchWindow::initTestCase()
 {
+    Tessaro::setApplicationIdentity();
     m_openingSize = MainWindow().size();
 }
 
@@ -136,5 +138,5 @@ void BenchWindow::residentMemory()
     QTest::setBenchmarkResult(kibibytes * 1024, QTest::BytesAllocated);
 }
 
-TESSARO_WINDOW_TEST_MAIN(BenchWindow)
+QTEST_MAIN(BenchWindow)
 #include "bench_window.moc"

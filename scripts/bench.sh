@@ -8,9 +8,10 @@ scripts/setup-debian.sh valgrind
 scripts/build.sh >/dev/null
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 
-# value <benchmark> <function> [data row] [-callgrind]: the measured figure.
+# value <benchmark> <function> [data row] [-callgrind]: the measured figure,
+# from a copy, where the window leaves its preferences file.
 value() {
-    "build/bench/$1" -csv ${4:-} "$2" 2>/dev/null \
+    sh tests/fromcopy.sh "build/bench/$1" -csv ${4:-} "$2" 2>/dev/null \
         | awk -F, -v row="\"${3:-}\"" '$2 == row { print $4; exit }'
 }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }

@@ -61,6 +61,10 @@ expect "generate over a file, without --force" 2 "config.txt already exists" gen
 same "generate over a file, without --force" config.txt "$data/set-config.txt"
 expect "generate, a bad --set" 1 "--set VOLUME=65: VOLUME accepts 0 to 64" \
     generate --set VOLUME=65 -o bad.txt
+expect "generate, a name in lower case" 1 "--set BUTTON1=play: BUTTON1 accepts PLAY, STOP," \
+    generate --set BUTTON1=play -o bad.txt
+expect "generate, no such key" 2 "--set VOLUMES=1: no such key" generate --set VOLUMES=1 -o bad.txt
+expect "generate, no value" 2 "--set VOLUME: no such key" generate --set VOLUME -o bad.txt
 [ ! -e bad.txt ] || { echo "FAIL: a bad --set wrote bad.txt" >&2; failures=$((failures + 1)); }
 expect "generate from a file, to standard output" 1 "error.txt: line 3 refused" \
     generate --from error.txt -o -

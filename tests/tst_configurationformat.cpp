@@ -49,9 +49,6 @@ private slots:
     void readsLineByLine();
     void functionNames();
     void reportIsRichText();
-    void settingsInTheFilesSpelling_data();
-    void settingsInTheFilesSpelling();
-    void unitFiles_data();
     void unitFiles();
 };
 
@@ -133,67 +130,21 @@ void TestConfigurationFormat::reportIsRichText()
              u"<br></br><br><b>Import configuration file done!</b></br>"_s);
 }
 
-void TestConfigurationFormat::settingsInTheFilesSpelling_data()
-{
-    QTest::addColumn<QString>("setting");
-    QTest::addColumn<QString>("outcome"); // the row's key, "refused" or "unknown"
-    QTest::addColumn<FormSettings>("form");
-    const FormSettings unchanged = formWith({}, true);
-    QTest::newRow("volume") << u"VOLUME=20"_s << u"#VOLUME:"_s << formWith({u"#VOLUME:20"_s}, true);
-    QTest::newRow("a folder") << u"INPUT01=FOLDER001"_s << u"#INPUT01:"_s
-                              << formWith({u"#INPUT01:7"_s}, true);
-    QTest::newRow("a baud rate") << u"BAUDRATE=38400"_s << u"#BAUDRATE:"_s
-                                 << formWith({u"#BAUDRATE:2"_s}, true);
-    QTest::newRow("volume 65") << u"VOLUME=65"_s << u"refused"_s << unchanged;
-    QTest::newRow("a lower-case name") << u"BUTTON1=play"_s << u"refused"_s << unchanged;
-    QTest::newRow("no such key") << u"VOLUMES=1"_s << u"unknown"_s << unchanged;
-    QTest::newRow("no value") << u"VOLUME"_s << u"unknown"_s << unchanged;
-}
-
-void TestConfigurationFormat::settingsInTheFilesSpelling()
-{
-    QFETCH(QString, setting);
-    QFETCH(QString, outcome);
-    QFETCH(FormSettings, form);
-    FormSettings settings = formWith({}, true);
-    const Setting set = applySetting(settings, setting);
-    QCOMPARE(set.row < 0            ? u"unknown"_s
-                     : set.accepted ? QString::fromLatin1(optionCatalogue[set.row].key)
-                                    : u"refused"_s,
-             outcome);
-    QCOMPARE(settings, form);
-}
-
-void TestConfigurationFormat::unitFiles_data()
-{
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<QStringList>("paths"); // from IDs 9 to 11 in /target
-    QTest::newRow("the default") << QString(defaultUnitFolderPattern)
-                                 << QStringList{u"/target/ID009/config.txt"_s,
-                                                u"/target/ID010/config.txt"_s,
-                                                u"/target/ID011/config.txt"_s};
-    QTest::newRow("the ID inside") << u"hall %1 left"_s
-                                   << QStringList{u"/target/hall 009 left/config.txt"_s,
-                                                  u"/target/hall 010 left/config.txt"_s,
-                                                  u"/target/hall 011 left/config.txt"_s};
-    for (const QString &refused : {u"unit"_s, u"../%1"_s, u"a/%1"_s, u"%1\\x"_s})
-        QTest::addRow("%s", qPrintable(refused)) << refused << QStringList();
-}
-
 void TestConfigurationFormat::unitFiles()
 {
-    QFETCH(QString, pattern);
-    QFETCH(QStringList, paths);
-    QCOMPARE(isUnitFolderPattern(pattern), !paths.isEmpty());
-    if (paths.isEmpty())
-        return;
+    // A folder name holds the ID, and stays a name inside the target folder.
+    for (const QString &refused : {u"unit"_s, u"../%1"_s, u"a/%1"_s, u"%1\\x"_s})
+        QVERIFY2(!isUnitFolderPattern(refused), qPrintable(refused));
+    QVERIFY(isUnitFolderPattern(u"hall %1 left"_s));
     QStringList made;
-    for (const UnitFile &unit : Tessaro::unitFiles(u"/target"_s, pattern, 9, 11)) {
+    for (const UnitFile &unit : Tessaro::unitFiles(u"/target"_s, u"hall %1 left"_s, 9, 11)) {
         made.append(unit.path);
         QCOMPARE(configurationText(unitSettings(formWith({}), unit.id)),
                  u"#ID:%1\r\n"_s.arg(unit.id, 3, 10, QChar(u'0')).toLatin1());
     }
-    QCOMPARE(made, paths);
+    QCOMPARE(made,
+             QStringList({u"/target/hall 009 left/config.txt"_s, u"/target/hall 010 left/config.txt"_s,
+                          u"/target/hall 011 left/config.txt"_s}));
 }
 
 QTEST_APPLESS_MAIN(TestConfigurationFormat)

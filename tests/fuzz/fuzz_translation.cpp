@@ -5,7 +5,6 @@
 #include "app/translationcheck.h"
 #include "fuzz/require.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QTranslator>
@@ -23,25 +22,22 @@ namespace {
 
 using Text = std::pair<QByteArray, QByteArray>; // context, source
 
-// Every (context, source) of the committed translation sources, once: each
-// language lists the same.
+// Every (context, source) of the program, from a committed translation
+// source: each language lists the same.
 QSet<Text> programTexts()
 {
     QSet<Text> texts;
-    const QDir folder(QStringLiteral(TRANSLATIONS_DIRECTORY));
-    for (const QString &name : folder.entryList({u"LanguageData_*.ts"_s})) {
-        QFile file(folder.filePath(name));
-        require(file.open(QIODevice::ReadOnly), "a readable translation source");
-        QXmlStreamReader xml(&file);
-        QByteArray context;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == u"name")
-                context = xml.readElementText().toUtf8();
-            else if (xml.name() == u"source")
-                texts.insert({context, xml.readElementText().toUtf8()});
-        }
+    QFile file(QStringLiteral(TRANSLATIONS_DIRECTORY "/LanguageData_fr.ts"));
+    require(file.open(QIODevice::ReadOnly), "a readable translation source");
+    QXmlStreamReader xml(&file);
+    QByteArray context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText().toUtf8();
+        else if (xml.name() == u"source")
+            texts.insert({context, xml.readElementText().toUtf8()});
     }
     require(texts.size() > 100, "the program's texts");
     return texts;

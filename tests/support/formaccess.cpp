@@ -91,11 +91,8 @@ Tessaro::FormSettings formWith(const QStringList &ticked, bool othersTicked)
     Tessaro::FormSettings settings = Tessaro::defaultSettings(othersTicked);
     for (const QString &item : ticked) {
         const qsizetype colon = item.indexOf(u':') + 1;
-        int row = 0;
-        while (row < optionCount
-               && item.first(colon) != QLatin1StringView(optionCatalogue[row].key))
-            ++row;
-        if (row == optionCount)
+        const int row = Tessaro::optionIndex(QStringView(item).first(colon));
+        if (row < 0)
             qFatal("no row has the key of %s", qPrintable(item));
         settings[row] = {true, item.mid(colon).toInt()};
     }
