@@ -66,12 +66,6 @@ void TestConfigurationFormat::writesAndReadsBackTheFile_data()
                         u"#INPUT09:129 #INPUT10:1005 #INPUT11:1006 #INPUT12:1047 #INPUT13:2004 "
                         u"#INPUT14:20 #INPUT15:21 #BUTTON1:5 #BUTTON2:4 #BAUDRATE:1"_s.split(u' '))
             << golden("example-config.txt");
-    QTest::newRow("no row ticked") << formWith({}) << QByteArray("");
-    QTest::newRow("volume and baud rate") << formWith({u"#BAUDRATE:2"_s, u"#VOLUME:0"_s})
-                                          << QByteArray("#VOLUME:00\r\n#BAUDRATE:38400\r\n");
-    QTest::newRow("the ends of the ranges")
-            << formWith({u"#ID:127"_s, u"#VOLUME:64"_s, u"#BOOT:999"_s, u"#BAUDRATE:0"_s})
-            << QByteArray("#ID:127\r\n#VOLUME:64\r\n#BOOT:999\r\n#BAUDRATE:9600\r\n");
 }
 
 void TestConfigurationFormat::writesAndReadsBackTheFile()
