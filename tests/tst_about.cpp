@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QOperatingSystemVersion>
 #include <QPointer>
 #include <QPushButton>
 #include <QUrl>
@@ -27,7 +26,6 @@ public slots:
 private slots:
     void aboutWindow_data();
     void aboutWindow();
-    void windowsVersionNames();
     void links_data();
     void links();
 
@@ -39,8 +37,9 @@ void TestAbout::aboutWindow_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("texts"); // title, Close button, version line
-    QTest::newRow("English") << u"action_English"_s
-                             << u"About Tessaro - Configuration File Generator|Close|Version:  1.1.0"_s;
+    QTest::newRow("English")
+            << u"action_English"_s
+            << u"About Tessaro - Configuration File Generator|Close|Version:  1.1.0"_s;
     QTest::newRow("French") << u"action_Fran_ais"_s
                             << u"À propos de Tessaro - Configuration File Generator|Fermer|"
                                u"Version\u00a0:  1.1.0"_s;
@@ -72,24 +71,6 @@ void TestAbout::aboutWindow()
     QVERIFY(checkBox(window.get(), 0)->isChecked());
     QTest::mouseClick(close, Qt::LeftButton);
     QTRY_VERIFY(about.isNull());
-}
-
-void TestAbout::windowsVersionNames()
-{
-    const QStringList expected{u"4.0 Microsoft Windows NT"_s,
-                               u"5.0 Microsoft Windows 2000"_s,
-                               u"5.1 Microsoft Windows XP"_s,
-                               u"5.2 Microsoft Windows 2003"_s,
-                               u"6.0 Microsoft Windows Vista"_s,
-                               u"6.1 Microsoft Windows 7"_s,
-                               u"6.2 Microsoft OS"_s,
-                               u"10.0 Microsoft OS"_s};
-    for (const QString &line : expected) {
-        const QStringList version = line.section(u' ', 0, 0).split(u'.');
-        QCOMPARE(windowsVersionName(QOperatingSystemVersion(
-                         QOperatingSystemVersion::Windows, version[0].toInt(), version[1].toInt())),
-                 line.section(u' ', 1));
-    }
 }
 
 void TestAbout::links_data()
@@ -125,12 +106,10 @@ void TestAbout::links()
     m_opened.clear();
     TestSupport::action(window.get(), language)->trigger();
     TestSupport::action(window.get(), action)->trigger();
-    TestSupport::action(window.get(), action)->trigger();
     for (const QString &scheme : {u"http"_s, u"mailto"_s})
         QDesktopServices::unsetUrlHandler(scheme);
-    QCOMPARE(m_opened.size(), 2);
+    QCOMPARE(m_opened.size(), 1);
     QCOMPARE(QString::fromUtf8(m_opened.first().toEncoded()), encoded);
-    QCOMPARE(m_opened.last(), m_opened.first());
 }
 
 QTEST_MAIN(TestAbout)

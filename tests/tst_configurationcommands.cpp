@@ -29,13 +29,14 @@
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
 
+const QString generate = u"action_Generate_Configuration_File"_s;
+const QString import = u"action_Import_Configuration_File"_s;
+
 class TestConfigurationCommands : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-
     void generateWritesTheTickedRows();
     void importFillsTheFormAndReports_data();
     void importFillsTheFormAndReports();
@@ -45,31 +46,16 @@ private slots:
     void dropsOfAnythingElseAreRefused();
 
 private:
-    QAction *generateAction() const
-    {
-        return action(window.get(), u"action_Generate_Configuration_File"_s);
-    }
-    QAction *importAction() const
-    {
-        return action(window.get(), u"action_Import_Configuration_File"_s);
-    }
-
-    std::unique_ptr<QTemporaryDir> m_folder;
+    QAction *command(const QString &name) const { return action(window.get(), name); }
 };
-
-void TestConfigurationCommands::init()
-{
-    Tessaro::lastConfigurationPath.clear();
-    m_folder = std::make_unique<QTemporaryDir>();
-    startWindow();
-}
 
 void TestConfigurationCommands::generateWritesTheTickedRows()
 {
+    QTemporaryDir folder;
     // A name typed without an extension gets ".txt", in a folder whose name
     // alone is wider than any screen; the name shows as it is, markup and all.
-    QVERIFY(QDir(m_folder->path()).mkdir(QString(200, u'x')));
-    const QString typed = m_folder->filePath(QString(200, u'x') + u"/<b>unit"_s);
+    QVERIFY(QDir(folder.path()).mkdir(QString(200, u'x')));
+    const QString typed = folder.filePath(QString(200, u'x') + u"/<b>unit"_s);
     const QString path = typed + u".txt"_s;
     QVERIFY(writeFile(path, "an older file\n"));
     // The ID field left blank, as Ctrl+U leaves it: what it shows is written.
@@ -78,7 +64,7 @@ void TestConfigurationCommands::generateWritesTheTickedRows()
     id->clear();
     const int width = window->width();
     ShownMessage shown;
-    QVERIFY(runCommand(generateAction(),
+    QVERIFY(runCommand(command(generate),
                        {chooseFile(typed), confirmReplace(), closeMessage(&shown)}));
 
     QCOMPARE(readAll(path), readAll(QFINDTESTDATA("data/default-config.txt")));
@@ -91,9 +77,9 @@ void TestConfigurationCommands::generateWritesTheTickedRows()
     QCOMPARE(pathField(window.get())->toolTip(), path);
     QCOMPARE(window->width(), width);
     // Both dialogs start from it now, also after one was cancelled.
-    for (QAction *command : {generateAction(), importAction()}) {
+    for (const QString &name : {generate, import}) {
         QString proposed;
-        QVERIFY(runCommand(command, {recordAndCancel(&proposed)}));
+        QVERIFY(runCommand(command(name), {recordAndCancel(&proposed)}));
         QCOMPARE(proposed, path);
     }
 }
@@ -110,6 +96,7 @@ void TestConfigurationCommands::importFillsTheFormAndReports_data()
 
 void TestConfigurationCommands::importFillsTheFormAndReports()
 {
+    QTemporaryDir folder;
     QFETCH(QString, how);
     QFETCH(int, lines);
     // Whatever the form held before, the file alone decides it afterwards.
@@ -117,7 +104,7 @@ void TestConfigurationCommands::importFillsTheFormAndReports()
     QByteArray content;
     for (int line = 1; line <= lines; ++line)
         content += line % 2 ? "#POWER:1\r\n" : "#POWER:9\r\n";
-    const QString path = m_folder->filePath(u"config.txt"_s);
+    const QString path = folder.filePath(u"config.txt"_s);
     QVERIFY(writeFile(path, content));
 
     QString text;
@@ -149,7 +136,7 @@ void TestConfigurationCommands::importFillsTheFormAndReports()
         QApplication::sendEvent(window.get(), &drop);
     };
     QVERIFY(how == u"drop" ? runCommand(dropFile, {inspect})
-                           : runCommand(importAction(), {chooseFile(path), inspect}));
+                           : runCommand(command(import), {chooseFile(path), inspect}));
 
     QCOMPARE(text, Tessaro::importReport(Tessaro::readConfiguration(content)));
     QCOMPARE(scrolled.size(), lines > 30 ? lines : 0);
@@ -160,27 +147,26 @@ void TestConfigurationCommands::importFillsTheFormAndReports()
 
 void TestConfigurationCommands::failuresAreReported_data()
 {
-    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("name");   // of the command
     QTest::addColumn<QString>("change"); // what happens to the file once chosen
     QTest::addColumn<QString>("message");
     QTest::newRow("generate, the name turned into a folder")
-            << u"action_Generate_Configuration_File"_s << u"folder"_s
-            << u"Impossible to create configuration file!"_s;
+            << generate << u"folder"_s << u"Impossible to create configuration file!"_s;
     QTest::newRow("import, the file deleted")
-            << u"action_Import_Configuration_File"_s << u"deleted"_s
-            << u"The specified configuration file does not exist!"_s;
-    QTest::newRow("import, a FIFO") << u"action_Import_Configuration_File"_s << u"fifo"_s
-                                    << u"The specified configuration file cannot be opened!"_s;
+            << import << u"deleted"_s << u"The specified configuration file does not exist!"_s;
+    QTest::newRow("import, a FIFO")
+            << import << u"fifo"_s << u"The specified configuration file cannot be opened!"_s;
 }
 
 void TestConfigurationCommands::failuresAreReported()
 {
-    QFETCH(QString, command);
+    QTemporaryDir folder;
+    QFETCH(QString, name);
     QFETCH(QString, change);
     QFETCH(QString, message);
     const Tessaro::FormSettings before = formWith({u"#ID:99"_s});
     setFormState(window.get(), before);
-    const QString path = m_folder->filePath(u"config.txt"_s);
+    const QString path = folder.filePath(u"config.txt"_s);
     if (change == u"fifo")
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     else if (change == u"deleted")
@@ -192,8 +178,7 @@ void TestConfigurationCommands::failuresAreReported()
             QDir().mkdir(path);
     };
     ShownMessage shown;
-    QVERIFY(runCommand(action(window.get(), command),
-                       {chooseFile(path, changeFile), closeMessage(&shown)}));
+    QVERIFY(runCommand(command(name), {chooseFile(path, changeFile), closeMessage(&shown)}));
     QCOMPARE(shown.text, message);
     QCOMPARE(shown.icon, QMessageBox::Warning);
     QCOMPARE(formState(window.get()), before);
@@ -203,14 +188,15 @@ void TestConfigurationCommands::failuresAreReported()
 
 void TestConfigurationCommands::generateForSeveralUnits()
 {
+    QTemporaryDir folder;
     // Unit 2 has a file already: named before anything is written, then
     // replaced after one yes.
-    QVERIFY(QDir(m_folder->path()).mkdir(u"ID002"_s));
-    QVERIFY(writeFile(m_folder->filePath(u"ID002/config.txt"_s), "#ID:099\r\n"));
+    QVERIFY(QDir(folder.path()).mkdir(u"ID002"_s));
+    QVERIFY(writeFile(folder.filePath(u"ID002/config.txt"_s), "#ID:099\r\n"));
     setFormState(window.get(), formWith({u"#ID:99"_s, u"#VOLUME:7"_s}));
-    const auto chooseThreeUnits = [this](QWidget *dialog) {
+    const auto chooseThreeUnits = [&folder](QWidget *dialog) {
         dialog->findChild<QSpinBox *>(u"spinBox_Last"_s)->setValue(3);
-        dialog->findChild<QLineEdit *>(u"lineEdit_Folder"_s)->setText(m_folder->path());
+        dialog->findChild<QLineEdit *>(u"lineEdit_Folder"_s)->setText(folder.path());
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     };
     QString named;
@@ -222,22 +208,24 @@ void TestConfigurationCommands::generateForSeveralUnits()
     QVERIFY(runCommand(action(window.get(), u"action_Generate_For_Several_Units"_s),
                        {chooseThreeUnits, replace, closeMessage(&shown)}));
 
-    QCOMPARE(named, m_folder->filePath(u"ID002/config.txt"_s));
+    QCOMPARE(named, folder.filePath(u"ID002/config.txt"_s));
     for (int id = 1; id <= 3; ++id)
-        QCOMPARE(readAll(m_folder->filePath(u"ID%1/config.txt"_s.arg(id, 3, 10, QChar(u'0')))),
+        QCOMPARE(readAll(folder.filePath(u"ID%1/config.txt"_s.arg(id, 3, 10, QChar(u'0')))),
                  u"#ID:%1\r\n#VOLUME:07\r\n"_s.arg(id, 3, 10, QChar(u'0')).toLatin1());
     QCOMPARE(shown.text, u"<b>Files written: 3.</b>"_s);
     QCOMPARE(shown.icon, QMessageBox::Information);
-    QCOMPARE(pathField(window.get())->text(), m_folder->path());
+    QCOMPARE(pathField(window.get())->text(), folder.path());
 }
 
 void TestConfigurationCommands::dropsOfAnythingElseAreRefused()
 {
     // Two files, a folder, a remote file, text: refused at once, with the
     // no-drop cursor.
-    const QUrl file = QUrl::fromLocalFile(m_folder->filePath(u"config.txt"_s));
-    for (const QList<QUrl> &urls : {QList<QUrl>{file, file}, {QUrl::fromLocalFile(m_folder->path())},
-                                    {QUrl(u"https://example.org/config.txt"_s)}, {}}) {
+    const QUrl file = QUrl::fromLocalFile(QCoreApplication::applicationFilePath());
+    for (const QList<QUrl> &urls : {QList<QUrl>{file, file},
+                                    {QUrl::fromLocalFile(QCoreApplication::applicationDirPath())},
+                                    {QUrl(u"https://example.org/config.txt"_s)},
+                                    {}}) {
         QMimeData data;
         data.setUrls(urls);
         data.setText(u"#VOLUME:7"_s);

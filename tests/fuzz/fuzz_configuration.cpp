@@ -1,10 +1,17 @@
-// libFuzzer: any bytes, read as a configuration file the user picked, and
-// used as a form to write one. What an import would put into the form and
-// report must always make sense, and what is written must read back.
+// libFuzzer: any bytes, read as a configuration file the user picked and as
+// the preferences file a previous run (or anything else) left beside the
+// program, and used as a form to write a configuration file. What an import
+// would put into the form and report must always make sense, a language is
+// read only from a file that names the format, and what is written must read
+// back.
 
+#include "app/applicationidentity.h"
+#include "app/preferences.h"
 #include "config/configurationformat.h"
 #include "config/importreport.h"
 #include "fuzz/require.h"
+
+#include <QTextStream>
 
 #include <cstdint>
 
@@ -12,8 +19,16 @@ using namespace Tessaro;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    static const bool identified = (setApplicationIdentity(), true);
+    Q_UNUSED(identified);
     const QByteArray content =
             QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (const std::optional<Language> language = parsePreferences(content)) {
+        const QString first = QTextStream(content).readLine();
+        require(first.contains(preferencesFormatTag) && first.contains(preferencesFormatVersion),
+                "a language only after a first line with tag and version");
+        require(parsePreferences(preferencesText(*language)) == language, "written reads back");
+    }
     const QList<RecognisedLine> lines = readConfiguration(content);
 
     int previousLine = 0;

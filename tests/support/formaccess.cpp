@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 using Tessaro::optionCatalogue;
@@ -86,15 +85,16 @@ void setFormState(const QWidget *window, const Tessaro::FormSettings &settings)
     }
 }
 
-Tessaro::FormSettings formWith(const QStringList &ticked, bool othersTicked)
+Tessaro::FormSettings formWith(const QStringList &rows, bool othersTicked)
 {
     Tessaro::FormSettings settings = Tessaro::defaultSettings(othersTicked);
-    for (const QString &item : ticked) {
+    for (const QString &item : rows) {
+        const bool ticked = !item.startsWith(u'-');
         const qsizetype colon = item.indexOf(u':') + 1;
-        const int row = Tessaro::optionIndex(QStringView(item).first(colon));
+        const int row = Tessaro::optionIndex(QStringView(item).sliced(!ticked, colon - !ticked));
         if (row < 0)
             qFatal("no row has the key of %s", qPrintable(item));
-        settings[row] = {true, item.mid(colon).toInt()};
+        settings[row] = {ticked, item.mid(colon).toInt()};
     }
     return settings;
 }

@@ -29,7 +29,7 @@ Tessaro::FormSettings formState(const QWidget *window);
 void setFormState(const QWidget *window, const Tessaro::FormSettings &settings);
 
 // Every row at its default, ticked or not, then the rows named as "#KEY:value"
-// ticked with that widget value.
-Tessaro::FormSettings formWith(const QStringList &ticked, bool othersTicked = false);
+// (ticked) or "-#KEY:value" (unticked) at that widget value, as toString shows them.
+Tessaro::FormSettings formWith(const QStringList &rows, bool othersTicked = false);
 
 } // namespace TestSupport

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPointer>

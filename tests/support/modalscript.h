@@ -17,10 +17,9 @@ struct ShownMessage
 
 using Step = std::function<void(QWidget *)>;
 
-// Runs a command, then answers the modal dialogs it opens, in order, as a
-// user would: each step runs on the next modal widget that appears. False,
-// with a warning, when a dialog comes that no step expects (it is rejected,
-// so that the test fails instead of hanging) or a step finds no dialog.
+// Runs a command and answers the modal dialogs it opens as a user would, each
+// step on the next that appears. False, with a warning, when a dialog comes
+// that no step expects (rejected, so as not to hang) or a step finds none.
 bool runCommand(const std::function<void()> &command, QList<Step> steps);
 inline bool runCommand(QAction *action, QList<Step> steps)
 {
@@ -30,8 +29,7 @@ inline bool runCommand(QAction *action, QList<Step> steps)
 // Types path into a file dialog's name field and accepts it; then, if given,
 // changes the file system before the command goes on.
 Step chooseFile(const QString &path, std::function<void()> then = {});
-// Records where a file dialog starts (its folder and proposed name), then
-// cancels it.
+// Records where a file dialog starts (folder and proposed name), cancels it.
 Step recordAndCancel(QString *path);
 // Answers "Yes" to the question whether to replace a file.
 Step confirmReplace();

@@ -3,7 +3,6 @@
 #include "app/applicationidentity.h"
 #include "form/mainwindow.h"
 
-#include <QApplication>
 #include <QTest>
 
 #include <memory>

@@ -60,12 +60,11 @@ int main(int argc, char *argv[])
             if (window.findChild<QAction *>(QLatin1StringView(entry.actionName))->isChecked())
                 out << "checked=" << entry.actionName << '\n';
         }
-        out << "menu=" << window.findChild<QMenu *>(u"menuFile"_s)->title() << '\n';
-        QStringList iconSizes;
-        const QList<QSize> sizes = window.windowIcon().availableSizes();
-        for (const QSize &size : sizes)
-            iconSizes.append(u"%1x%2"_s.arg(size.width()).arg(size.height()));
-        out << "icon=" << iconSizes.join(u' ') << '\n';
+        QStringList sizes;
+        for (const QSize &size : window.windowIcon().availableSizes())
+            sizes << u"%1x%2"_s.arg(size.width()).arg(size.height());
+        out << "menu=" << window.findChild<QMenu *>(u"menuFile"_s)->title() << '\n'
+            << "icon=" << sizes.join(u' ') << '\n';
     }
     return result;
 }
