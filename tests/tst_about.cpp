@@ -97,10 +97,6 @@ void TestAbout::links()
     QFETCH(QString, language);
     QFETCH(QString, action);
     QFETCH(QString, encoded);
-    // A desktop that cannot open them leaves the program as it was.
-    TestSupport::action(window.get(), action)->trigger();
-    QVERIFY(window->isActiveWindow());
-
     for (const QString &scheme : {u"http"_s, u"mailto"_s})
         QDesktopServices::setUrlHandler(scheme, this, "openUrl");
     m_opened.clear();

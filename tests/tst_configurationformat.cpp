@@ -56,16 +56,14 @@ void TestConfigurationFormat::writesAndReadsBackTheFile_data()
 {
     QTest::addColumn<FormSettings>("form");
     QTest::addColumn<QByteArray>("file");
-    const auto golden = [](const char *name) {
-        return readAll(QFINDTESTDATA(u"data/"_s + QLatin1StringView(name)));
-    };
-    QTest::newRow("every row at its default") << formWith({}, true) << golden("default-config.txt");
+    QTest::newRow("every row at its default")
+            << formWith({}, true) << readAll(QFINDTESTDATA("data/default-config.txt"));
     QTest::newRow("every kind of value")
             << formWith(u"#ID:5 #VOLUME:7 #POWER:1 #RS_MONITORING:2 #BOOT:12 #INPUT01:0 #INPUT02:1 "
                         u"#INPUT03:2 #INPUT04:3 #INPUT05:4 #INPUT06:5 #INPUT07:6 #INPUT08:7 "
                         u"#INPUT09:129 #INPUT10:1005 #INPUT11:1006 #INPUT12:1047 #INPUT13:2004 "
                         u"#INPUT14:20 #INPUT15:21 #BUTTON1:5 #BUTTON2:4 #BAUDRATE:1"_s.split(u' '))
-            << golden("example-config.txt");
+            << readAll(QFINDTESTDATA("data/example-config.txt"));
 }
 
 void TestConfigurationFormat::writesAndReadsBackTheFile()

@@ -83,7 +83,6 @@ private slots:
 
     void switchingLanguage_data();
     void switchingLanguage();
-    void frenchFitsTheWindow();
 };
 
 void TestLanguage::switchingLanguage_data()
@@ -132,12 +131,6 @@ void TestLanguage::switchingLanguage()
     QVERIFY(TestSupport::action(window.get(), action)->isChecked());
     QCOMPARE(transcript(window.get()), golden(stored));
     QCOMPARE(formState(window.get()), formWith({}, true));
-}
-
-void TestLanguage::frenchFitsTheWindow()
-{
-    TestSupport::action(window.get(), u"action_Fran_ais"_s)->trigger();
-    QApplication::processEvents();
     // Every list entry fits its box beside the arrow.
     for (QComboBox *combo : window->findChildren<QComboBox *>()) {
         QStyleOptionComboBox option;

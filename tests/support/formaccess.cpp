@@ -1,5 +1,7 @@
 #include "support/formaccess.h"
 
+#include "config/configurationformat.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,12 +14,7 @@ using Tessaro::optionCount;
 
 char *Tessaro::toString(const FormSettings &settings)
 {
-    QStringList rows;
-    for (int i = 0; i < optionCount; ++i)
-        rows.append((settings[i].enabled ? QString() : u"-"_s)
-                    + QLatin1StringView(optionCatalogue[i].key)
-                    + QString::number(settings[i].value));
-    return qstrdup(qPrintable(rows.join(u' ')));
+    return qstrdup(configurationText(settings).replace("\r\n", " ").constData());
 }
 
 namespace TestSupport {

@@ -9,8 +9,7 @@ class QCheckBox;
 class QLabel;
 class QWidget;
 
-// Shows a form in a failed comparison: "#ID:5 -#VOLUME:32 ...", '-' before
-// an unticked row.
+// Shows a form in a failed comparison as a file holds it: its ticked rows.
 namespace Tessaro {
 char *toString(const FormSettings &settings);
 }
@@ -29,7 +28,7 @@ Tessaro::FormSettings formState(const QWidget *window);
 void setFormState(const QWidget *window, const Tessaro::FormSettings &settings);
 
 // Every row at its default, ticked or not, then the rows named as "#KEY:value"
-// (ticked) or "-#KEY:value" (unticked) at that widget value, as toString shows them.
+// (ticked) or "-#KEY:value" (unticked) at that widget value.
 Tessaro::FormSettings formWith(const QStringList &rows, bool othersTicked = false);
 
 } // namespace TestSupport
