@@ -30,6 +30,10 @@ import=$(value bench_configurationformat importFile "every row")
 importLargest=$(value bench_configurationformat importFile "1 MiB of lines")
 box=$(value bench_window importReportBox "every row")
 boxLargest=$(value bench_window importReportBox "1 MiB of lines")
+singles=$(value bench_configurationformat writeSingleFiles)
+units=$(value bench_configurationformat writeUnitFiles)
+check=$(value bench_configurationformat checkCommand)
+windowImport=$(awk -v a="$importLargest" -v b="$boxLargest" 'BEGIN { print a + b }')
 
 echo "| What | Value | Floor | Ratio |"
 echo "|---|---|---|---|"
@@ -41,5 +45,7 @@ echo "| Importing that file, before the report | $(milliseconds "$import") | | |
 echo "| Its report box on screen | $(milliseconds "$box") | | |"
 echo "| Importing 1 MiB of recognised lines, before the report | $(milliseconds "$importLargest") | | |"
 echo "| Its report box on screen | $(milliseconds "$boxLargest") | | |"
+echo "| Files of 127 units, each in its folder | $(milliseconds "$units") | 127 single files: $(milliseconds "$singles") | $(ratio "$units" "$singles") |"
+echo "| \`tessaro-config check\` of the 1 MiB file, a process | $(milliseconds "$check") | the window's import of it, report on screen: $(milliseconds "$windowImport") | $(ratio "$check" "$windowImport") |"
 echo
 echo "Measured on: $(uname -srm), $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)"
