@@ -5,21 +5,13 @@
 #
 #   commandline.sh <tessaro-config> <tests/data folder>
 set -u
+. "$(dirname "$0")/asuser.sh"
 program=$1 data=$2
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 chmod 777 "$folder"
 cd "$folder" || exit 1
 failures=0
-
-# as_user <command...>: the command as nobody when we are root, else as we are.
-as_user() {
-    if [ "$(id -u)" -eq 0 ]; then
-        setpriv --reuid=65534 --regid=65534 --clear-groups "$@"
-    else
-        "$@"
-    fi
-}
 
 # expect <what> <exit status> <printed text> <arguments...>: runs the program
 # and checks its status and that stdout then stderr hold the text.

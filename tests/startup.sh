@@ -8,6 +8,7 @@
 #
 #   startup.sh <windowprobe> <lrelease> <our LanguageData_fr.qm>
 set -u
+. "$(dirname "$0")/asuser.sh"
 probe=$1 lrelease=$2 frenchQm=$3
 root=$(mktemp -d)
 trap 'chmod -R u+w "$root"; rm -rf "$root"' EXIT
@@ -15,14 +16,6 @@ chmod 755 "$root"
 failures=0
 preferences="Tessaro - Configuration File Generator.cfg"
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-as_user() {
-    if [ "$(id -u)" -eq 0 ]; then
-        setpriv --reuid=65534 --regid=65534 --clear-groups "$@"
-    else
-        "$@"
-    fi
-}
 
 # place <name>: a fresh folder, open to all, holding a copy of the probe.
 place() {
