@@ -49,6 +49,8 @@ private slots:
     void readsLineByLine();
     void functionNames();
     void reportIsRichText();
+    void settingsInTheFilesSpelling_data();
+    void settingsInTheFilesSpelling();
     void unitFiles();
 };
 
@@ -109,12 +111,31 @@ void TestConfigurationFormat::functionNames()
 
 void TestConfigurationFormat::reportIsRichText()
 {
-    QString report = u"before"_s;
-    appendReportEntry(u"#POWER:"_s, false, 3, report);
-    QCOMPARE(report, u"before<br>#POWER:-----------------------> ERROR Line(3)</br>"_s);
-    QCOMPARE(importReport(readConfiguration("#ID:5\n")),
+    QCOMPARE(importReport(readConfiguration("#ID:5\n#POWER:7\n")),
              u"<br>#ID:--------------------------> OK</br>"
+             u"<br>#POWER:-----------------------> ERROR Line(2)</br>"
              u"<br></br><br><b>Import configuration file done!</b></br>"_s);
+}
+
+void TestConfigurationFormat::settingsInTheFilesSpelling_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("outcome"); // the line it makes a file hold, "refused" or "unknown"
+    QTest::newRow("volume") << u"VOLUME=20"_s << u"#VOLUME:20"_s;
+    QTest::newRow("a serial command") << u"INPUT01=RS042"_s << u"#INPUT01:RS042"_s;
+    QTest::newRow("volume 65") << u"VOLUME=65"_s << u"refused"_s;
+    QTest::newRow("no such key") << u"VOLUMES=1"_s << u"unknown"_s;
+}
+
+void TestConfigurationFormat::settingsInTheFilesSpelling()
+{
+    QFETCH(QString, setting);
+    QFETCH(QString, outcome);
+    FormSettings form = formWith({});
+    const Setting set = applySetting(form, setting);
+    const QString file = QString::fromLatin1(configurationText(form));
+    QCOMPARE(set.row < 0 ? u"unknown"_s : set.accepted ? file.trimmed() : u"refused"_s, outcome);
+    QCOMPARE(file.isEmpty(), !set.accepted);
 }
 
 void TestConfigurationFormat::unitFiles()

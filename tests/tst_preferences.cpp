@@ -2,6 +2,7 @@
 // what each file under data/preferences reads as (a golden transcript).
 
 #include "app/applicationidentity.h"
+#include "app/language.h"
 #include "app/preferences.h"
 #include "support/files.h"
 
@@ -18,25 +19,17 @@ class TestPreferences : public QObject
 
 private slots:
     void initTestCase() { setApplicationIdentity(); }
-    void writtenLines_data();
     void writtenLines();
     void readLanguage();
 };
 
-void TestPreferences::writtenLines_data()
-{
-    QTest::addColumn<Language>("language");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("Default") << Language::Default << u"default.cfg"_s;
-    QTest::newRow("English") << Language::English << u"english.cfg"_s;
-    QTest::newRow("French") << Language::French << u"french.cfg"_s;
-}
-
 void TestPreferences::writtenLines()
 {
-    QFETCH(Language, language);
-    QFETCH(QString, file);
-    QCOMPARE(preferencesText(language), readAll(QFINDTESTDATA(u"data/preferences/"_s + file)));
+    // One file per language under data/preferences, named as its last line.
+    for (const LanguageEntry &entry : languages)
+        QCOMPARE(preferencesText(entry.language),
+                 readAll(QFINDTESTDATA(u"data/preferences/"_s + languageName(entry.language)
+                                       + u".cfg"_s)));
 }
 
 void TestPreferences::readLanguage()

@@ -22,8 +22,7 @@ namespace {
 
 using Text = std::pair<QByteArray, QByteArray>; // context, source
 
-// Every (context, source) of the program, from a committed translation
-// source: each language lists the same.
+// Every (context, source) of the program, as each translation source lists them.
 QSet<Text> programTexts()
 {
     QSet<Text> texts;

@@ -16,8 +16,7 @@ char *toString(const FormSettings &settings);
 
 namespace TestSupport {
 
-// Reaches a main window's parts by the object names the catalogue and the
-// form give them, as a user's view of the window.
+// A main window's parts, found by the object names the catalogue and the form give them.
 QCheckBox *checkBox(const QWidget *window, int row);
 QWidget *valueWidget(const QWidget *window, int row); // the spin box or combo box
 QAction *action(const QWidget *window, const QString &name);

@@ -26,8 +26,7 @@ inline bool runCommand(QAction *action, QList<Step> steps)
     return runCommand([action] { action->trigger(); }, std::move(steps));
 }
 
-// Types path into a file dialog's name field and accepts it; then, if given,
-// changes the file system before the command goes on.
+// Types path into a file dialog and accepts it; then runs `then`, if any, before the command.
 Step chooseFile(const QString &path, std::function<void()> then = {});
 // Records where a file dialog starts (folder and proposed name), cancels it.
 Step recordAndCancel(QString *path);

@@ -12,9 +12,8 @@ namespace TestSupport {
 // The preferences file beside the executable.
 QString preferencesPath();
 
-// A main window shown before each test function, as the program shows it,
-// and closed after it with the preferences file it leaves: each function
-// starts in the system's language.
+// A main window shown before each test function, as the program shows it, and
+// closed after it with its preferences file: each starts in the system's language.
 class WindowTest : public QObject
 {
     Q_OBJECT

@@ -1,14 +1,8 @@
 // Starts the main window as the program does, triggers the actions named on
-// the command line, prints what the window shows, then closes it (which
-// writes the preferences file) and exits:
-//
-//   windowprobe [action object name]...
-//
-// A file dialog that an action opens is described ("dialog=" title, the file
-// it proposes, its Cancel button) and cancelled.
-//
-// Tests run it from a copy in a folder of their own, with the environment,
-// working directory, user or file size limit they need.
+// its command line (windowprobe [action object name]...), prints what the
+// window shows, describes then cancels any file dialog ("dialog=" title,
+// proposed file, Cancel button), and closes, writing the preferences file.
+// startup.sh runs copies of it as other users, in other folders and limits.
 
 #include "app/applicationidentity.h"
 #include "app/language.h"
