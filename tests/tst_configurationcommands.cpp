@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -196,6 +197,7 @@ void TestConfigurationCommands::generateForSeveralUnits()
     const auto chooseThreeUnits = [&folder](QWidget *dialog) {
         dialog->findChild<QSpinBox *>(u"spinBox_Last"_s)->setValue(3);
         dialog->findChild<QLineEdit *>(u"lineEdit_Folder"_s)->setText(folder.path());
+        QCOMPARE(dialog->findChild<QListWidget *>(u"listWidget_Files"_s)->count(), 3);
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     };
     QString named;

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolBar>
 #include <QtTest/qtestspontaneevent.h>
 
 using namespace Qt::StringLiterals;
@@ -30,6 +31,7 @@ private slots:
 void TestMainWindow::opensWithEveryRowTickedAtItsDefault()
 {
     QCOMPARE(formState(window.get()), formWith({}, true));
+    QCOMPARE(window->toolBarArea(window->findChild<QToolBar *>()), Qt::TopToolBarArea);
     // Wide enough for every whole description, and within the screen.
     QVERIFY(window->width() >= 520);
     QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));

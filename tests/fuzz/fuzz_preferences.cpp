@@ -20,8 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const std::optional<Language> language = parsePreferences(content);
 
-    // A language is read only from a file whose first line carries the tag
-    // and the version, and a file written for it reads back the same.
+    // A language only from a first line with tag and version; written, it reads back.
     if (language) {
         const QString first = QTextStream(content).readLine();
         require(first.contains(preferencesFormatTag) && first.contains(preferencesFormatVersion),

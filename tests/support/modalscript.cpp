@@ -88,8 +88,6 @@ Step closeMessage(ShownMessage *shown)
     return [shown](QWidget *widget) {
         auto *box = as<QMessageBox>(widget);
         *shown = {box->windowTitle(), box->text(), box->icon()};
-        if (box->buttons().size() != 1)
-            qFatal("expected a message box with one button");
         box->buttons().constFirst()->click();
     };
 }

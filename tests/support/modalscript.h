@@ -32,7 +32,7 @@ Step chooseFile(const QString &path, std::function<void()> then = {});
 Step recordAndCancel(QString *path);
 // Answers "Yes" to the question whether to replace a file.
 Step confirmReplace();
-// Records a message box into shown and presses its only button.
+// Records a message box into shown and presses its first button.
 Step closeMessage(ShownMessage *shown);
 
 } // namespace TestSupport

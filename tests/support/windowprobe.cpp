@@ -1,8 +1,7 @@
-// Starts the main window as the program does, triggers the actions named on
-// its command line (windowprobe [action object name]...), prints what the
-// window shows, describes then cancels any file dialog ("dialog=" title,
-// proposed file, Cancel button), and closes, writing the preferences file.
-// startup.sh runs copies of it as other users, in other folders and limits.
+// The main window as the program starts it: windowprobe [action object name]...
+// triggers those actions, prints what the window shows, describes then cancels
+// any file dialog ("dialog=" title, proposed file, Cancel button), and closes,
+// writing the preferences file. startup.sh runs copies of it.
 
 #include "app/applicationidentity.h"
 #include "app/language.h"
