@@ -189,8 +189,7 @@ void TestConfigurationCommands::failuresAreReported()
 void TestConfigurationCommands::generateForSeveralUnits()
 {
     QTemporaryDir folder;
-    // Unit 2 has a file already: named before anything is written, then
-    // replaced after one yes.
+    // Unit 2 has a file already: named before anything is written, replaced after one yes.
     QVERIFY(QDir(folder.path()).mkdir(u"ID002"_s));
     QVERIFY(writeFile(folder.filePath(u"ID002/config.txt"_s), "#ID:099\r\n"));
     setFormState(window.get(), formWith({u"#ID:99"_s, u"#VOLUME:7"_s}));

@@ -26,14 +26,15 @@ template<typename T> T *as(QWidget *widget)
 
 bool runCommand(const std::function<void()> &command, QList<Step> steps)
 {
-    QPointer<QWidget> answered;
+    // Never twice: a file dialog is on top again a moment after its question.
+    QList<QPointer<QWidget>> answered;
     bool expected = true;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == answered || !modal->isVisible())
+        if (!modal || answered.contains(modal) || !modal->isVisible())
             return;
-        answered = modal;
+        answered.append(modal);
         if (steps.isEmpty()) {
             qWarning("unexpected dialog: %s", qPrintable(modal->windowTitle()));
             expected = false;
