@@ -57,7 +57,7 @@ void BenchConfigurationFormat::generateFile()
     const FormSettings settings = defaultSettings(true);
     const QString path = m_folder.filePath(QStringLiteral("config.txt"));
     QBENCHMARK {
-        QVERIFY(saveConfigurationFile(path, configurationText(settings)));
+        QVERIFY(writeFile(path, configurationText(settings), Existing::Replace).ok());
     }
 }
 
@@ -79,10 +79,10 @@ void BenchConfigurationFormat::importFile()
     file.close();
     QBENCHMARK {
         QByteArray read;
-        QCOMPARE(loadConfigurationFile(path, read), ReadResult::Read);
-        const QList<RecognisedLine> lines = readConfiguration(read);
-        importedRows(lines);
-        importReport(lines);
+        QVERIFY(loadConfigurationFile(path, read).ok());
+        const FileReading reading = readConfiguration(read);
+        importedRows(reading.recognised);
+        importReport(reading.recognised);
     }
 }
 
@@ -91,8 +91,9 @@ void BenchConfigurationFormat::writeSingleFiles()
     const FormSettings settings = defaultSettings(true);
     QBENCHMARK {
         for (int id = firstUnitId; id <= lastUnitId; ++id)
-            QVERIFY(saveConfigurationFile(m_folder.filePath(u"single%1.txt"_s.arg(id)),
-                                          configurationText(unitSettings(settings, id))));
+            QVERIFY(writeFile(m_folder.filePath(u"single%1.txt"_s.arg(id)),
+                              configurationText(unitSettings(settings, id)), Existing::Replace)
+                            .ok());
     }
 }
 
@@ -103,7 +104,7 @@ void BenchConfigurationFormat::writeUnitFiles()
     const FormSettings settings = defaultSettings(true);
     QBENCHMARK {
         for (const UnitFile &unit : units)
-            QVERIFY(writeUnitFile(unit, settings).isEmpty());
+            QVERIFY(writeUnitFile(unit, settings, Existing::Replace).ok());
     }
 }
 
@@ -116,6 +117,7 @@ void BenchConfigurationFormat::checkCommand()
     QBENCHMARK {
         QProcess check;
         check.setStandardOutputFile(QProcess::nullDevice());
+        check.setStandardErrorFile(QProcess::nullDevice());
         check.start(QStringLiteral(TESSARO_CONFIG), {u"check"_s, path});
         QVERIFY(check.waitForFinished());
         QCOMPARE(check.exitCode(), 1);

@@ -105,7 +105,7 @@ void BenchWindow::importReportBox_data()
 void BenchWindow::importReportBox()
 {
     QFETCH(QByteArray, content);
-    const QList<Tessaro::RecognisedLine> lines = Tessaro::readConfiguration(content);
+    const QList<Tessaro::RecognisedLine> lines = Tessaro::readConfiguration(content).recognised;
     QBENCHMARK {
         QMessageBox box;
         box.setWindowTitle(u"Import Configuration File"_s);

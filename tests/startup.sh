@@ -90,8 +90,14 @@ translation "$root/install/share/tessaro/translations/LanguageData_fr.qm"
     head -c 24 /dev/zero
     printf '\0\0\377\377\0\0\0\0'
 } >"$root/install/share/tessaro/ico256x256Win.ico"
-from=$root shows "an installed program" "$root/install/bin/windowprobe" "menu=&Datei
+# Its folder writable, as /usr/bin is for root: the choice still goes to the
+# user's folder, never a relative one.
+mkdir -m 777 "$root/installhome"
+from=$root HOME=$root/installhome XDG_CONFIG_HOME=config shows "an installed program" \
+    "$root/install/bin/windowprobe" "menu=&Datei
 icon=1x1" action_Fran_ais
+[ -f "$root/installhome/.config/tessaro/$preferences" ] && [ ! -e "$root/install/bin/$preferences" ] &&
+    [ ! -e "$root/config" ] || fail "an installed program kept its choice elsewhere"
 
 # An installed program's folder the user cannot write, with a file an earlier
 # version left there: the user's documents for the first file, the choice

@@ -142,7 +142,7 @@ void TestConfigurationCommands::importFillsTheFormAndReports()
     QVERIFY(how == u"drop" ? runCommand(dropFile, {inspect})
                            : runCommand(command(import), {chooseFile(path), inspect}));
 
-    QCOMPARE(text, Tessaro::importReport(Tessaro::readConfiguration(content)));
+    QCOMPARE(text, Tessaro::importReport(Tessaro::readConfiguration(content).recognised));
     QCOMPARE(scrolled.size(), lines > 30 ? lines : 0);
     QCOMPARE(formState(window.get()), formWith({u"#POWER:1"_s}));
     QCOMPARE(pathField(window.get())->text(), path);

@@ -474,6 +474,18 @@
         <source>Generate for Several U&amp;nits...</source>
         <translation>Generate for Several U&amp;nits...</translation>
     </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Not a regular file</translation>
+    </message>
+    <message>
+        <source>The folder is a symbolic link</source>
+        <translation>The folder is a symbolic link</translation>
+    </message>
+    <message>
+        <source>Larger than %1 MiB</source>
+        <translation>Larger than %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>

@@ -474,6 +474,18 @@
         <source>Generate for Several U&amp;nits...</source>
         <translation>Générer pour &amp;plusieurs unités...</translation>
     </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The folder is a symbolic link</source>
+        <translation>Le dossier est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>Larger than %1 MiB</source>
+        <translation>Plus de %1 Mio</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
 
 namespace Tessaro {
 
@@ -12,9 +15,19 @@ QString installedDataFolder()
                            + QStringLiteral(TESSARO_DATA_FROM_PROGRAM));
 }
 
-bool programFolderIsWritable()
+bool keepsFilesBesideItself()
 {
-    return QFileInfo(QCoreApplication::applicationDirPath()).isWritable();
+    return !QFileInfo(installedDataFolder()).isDir()
+            && QFileInfo(QCoreApplication::applicationDirPath()).isWritable();
+}
+
+QString userConfigurationFolder()
+{
+    // A relative folder would depend on where the program was started.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (!QDir::isAbsolutePath(folder))
+        folder = QDir::homePath() + u"/.config"_s;
+    return folder + u"/tessaro"_s;
 }
 
 } // namespace Tessaro

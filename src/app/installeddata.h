@@ -9,8 +9,13 @@ namespace Tessaro {
 // installation moved elsewhere still finds it.
 QString installedDataFolder();
 
-// Whether the program's own folder may be written: not so for an installed
-// program, whose files then go to the user's folders.
-bool programFolderIsWritable();
+// Whether the program keeps its own files beside itself: a program run from
+// its build or unpacked folder, which the user may write. An installed
+// program never does, not even for root: its folder is every user's.
+bool keepsFilesBesideItself();
+
+// The user's own folder for the program's files: $XDG_CONFIG_HOME/tessaro,
+// or ~/.config/tessaro when that variable is unset or not absolute.
+QString userConfigurationFolder();
 
 } // namespace Tessaro

@@ -42,7 +42,7 @@ std::optional<QByteArray> ownTranslation(const QString &fileName)
             for (const QString &candidate : {QString(name + u".qm"_s), name}) {
                 QByteArray data;
                 if (readRegularFile(folder + candidate, maximumTranslationSize, Links::Follow, data)
-                            == ReadResult::Read
+                            .ok()
                     && translationHoldsTogether(data, "MainWindow"))
                     return data;
             }

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QTextStream>
 
@@ -38,8 +37,7 @@ QString besideTheProgram()
 
 QString inTheUsersFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/tessaro/"_s
-            + preferencesFileName();
+    return userConfigurationFolder() + u'/' + preferencesFileName();
 }
 
 } // namespace
@@ -48,7 +46,7 @@ QString preferencesReadPath()
 {
     // Read from where the choice is written; beside an installed program a
     // file may still lie, read only while the user has none of their own.
-    if (programFolderIsWritable())
+    if (keepsFilesBesideItself())
         return besideTheProgram();
     const QString users = inTheUsersFolder();
     return QFileInfo::exists(users) ? users : besideTheProgram();
@@ -56,7 +54,7 @@ QString preferencesReadPath()
 
 QString preferencesWritePath()
 {
-    return programFolderIsWritable() ? besideTheProgram() : inTheUsersFolder();
+    return keepsFilesBesideItself() ? besideTheProgram() : inTheUsersFolder();
 }
 
 QByteArray preferencesText(Language language)
@@ -96,19 +94,19 @@ std::optional<Language> readPreferences(const QString &path)
     // Not through a link, nor from anything but a regular file: the program
     // starts as if there were no file.
     QByteArray content;
-    if (readRegularFile(path, maximumPreferencesSize, Links::Refuse, content) != ReadResult::Read)
+    if (!readRegularFile(path, maximumPreferencesSize, Links::Refuse, content).ok())
         return std::nullopt;
     return parsePreferences(content);
 }
 
 void writePreferences(const QString &path, Language language)
 {
-    // Never through a link or over anything but a regular file: a planted
-    // link must not make the program replace a file elsewhere.
+    // Never over a link or anything but a regular file. A link planted after
+    // this look is replaced by the new file, never written through.
     if (!isOwnFilePlace(path))
         return;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    replaceFile(path, preferencesText(language));
+    writeFile(path, preferencesText(language), Existing::Replace);
 }
 
 } // namespace Tessaro

@@ -16,15 +16,15 @@ inline constexpr QLatin1StringView preferencesFormatTag{"MSC1"};
 inline constexpr QLatin1StringView preferencesTitle{"Configuration File"};
 
 // The preferences file is the application name + ".cfg", beside the
-// executable. An installed program's folder is not the user's to write, so
-// there the file is the user's own, in $XDG_CONFIG_HOME/tessaro/.
+// executable. An installed program's folder is every user's, so there the
+// file is the user's own, in userConfigurationFolder().
 
 // Where the choice is read from: where it is written, or, for an installed
 // program whose user has no file yet, a file left beside the program.
 QString preferencesReadPath();
 
-// Where the choice is written to: beside the executable when that folder is
-// writable, else the user's configuration folder.
+// Where the choice is written to: beside a program that keeps its files
+// beside itself, else the user's configuration folder.
 QString preferencesWritePath();
 
 // The seven lines of the preferences file, each ended by "\n".

@@ -2,72 +2,195 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #ifdef Q_OS_UNIX
+#    include <QRandomGenerator>
+
+#    include <cerrno>
+#    include <cstdio>
 #    include <fcntl.h>
 #    include <sys/stat.h>
 #    include <unistd.h>
+
+#    include <utility>
+#else
+#    include <QSaveFile>
 #endif
 
 namespace Tessaro {
 
 namespace {
 
-// Opens the file for reading without ever waiting: not for a writer, should
-// a FIFO have taken the file's place meanwhile, nor for data, as /proc/kmsg
-// would make us. What is built into the program (":/") is in memory.
-ReadResult openForReading(QFile &file, Links links)
+FileStatus failed(FileStatus::Problem problem, int systemError = 0)
 {
-#ifdef Q_OS_UNIX
-    if (!file.fileName().startsWith(u':')) {
-        const int descriptor = ::open(QFile::encodeName(file.fileName()).constData(),
-                                      O_RDONLY | O_NONBLOCK | O_CLOEXEC
-                                              | (links == Links::Refuse ? O_NOFOLLOW : 0));
-        if (descriptor < 0)
-            return ReadResult::Unreadable;
-        struct stat status = {};
-        if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
-            || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-            ::close(descriptor);
-            return ReadResult::NotAFile;
-        }
-        return ReadResult::Read;
-    }
-#else
-    Q_UNUSED(links);
-#endif
-    return file.open(QIODevice::ReadOnly) ? ReadResult::Read : ReadResult::Unreadable;
+    return {problem, systemError};
 }
+
+// Reads what is left of an open device, at most maximumSize bytes: one byte
+// more is asked for, to notice a file that grew since it was measured.
+FileStatus readAtMost(QFile &file, qint64 maximumSize, QByteArray &content)
+{
+    content = file.read(maximumSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        content.clear();
+        return failed(FileStatus::SystemError, EIO);
+    }
+    if (content.size() > maximumSize) {
+        content.clear();
+        return failed(FileStatus::TooLarge);
+    }
+    return {};
+}
+
+#ifdef Q_OS_UNIX
+
+// A file descriptor closed when it goes out of scope.
+class Descriptor
+{
+public:
+    explicit Descriptor(int descriptor = -1) : m_descriptor(descriptor) { }
+    ~Descriptor()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    int get() const { return m_descriptor; }
+    // Closes it now, saying whether the last writes went well.
+    bool close() { return ::close(std::exchange(m_descriptor, -1)) == 0; }
+
+private:
+    int m_descriptor;
+};
+
+FileStatus systemError()
+{
+    return failed(FileStatus::SystemError, errno);
+}
+
+bool writeAll(int descriptor, const QByteArray &content)
+{
+    for (qsizetype done = 0; done < content.size();) {
+        const ssize_t written = ::write(descriptor, content.constData() + done,
+                                        std::size_t(content.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+// Gives the name to the written file without replacing anything: the
+// system refuses if the name exists at that very moment.
+bool renameWithoutReplacing(int folder, const char *from, const char *to)
+{
+#    ifdef RENAME_NOREPLACE
+    if (::renameat2(folder, from, folder, to, RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+#    endif
+    // A file system without it: a hard link is never made over a name.
+    if (::linkat(folder, from, folder, to, 0) != 0)
+        return false;
+    ::unlinkat(folder, from, 0);
+    return true;
+}
+
+// A new file of our own in the folder; its name goes into temporary. The
+// name is short, so that any name the folder takes may be written.
+int createTemporary(int folder, QByteArray &temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = ".tessaro-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int descriptor = ::openat(folder, temporary.constData(),
+                                        O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0 || errno != EEXIST)
+            return descriptor;
+    }
+    return -1;
+}
+
+// The file's own bytes replaced, for a file its owner may write in a folder
+// where no new file may be made.
+FileStatus rewriteInPlace(int folder, const char *name, const QByteArray &content)
+{
+    Descriptor file(::openat(folder, name, O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat status = {};
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0)
+        return systemError();
+    if (!S_ISREG(status.st_mode))
+        return failed(FileStatus::NotAFile);
+    if (!writeAll(file.get(), content) || ::ftruncate(file.get(), content.size()) != 0
+        || ::fdatasync(file.get()) != 0 || !file.close())
+        return systemError();
+    return {};
+}
+
+#endif
 
 } // namespace
 
-ReadResult readRegularFile(const QString &path, qint64 maximumSize, Links links,
+FileStatus readRegularFile(const QString &path, qint64 maximumSize, Links links,
                            QByteArray &content)
 {
     content.clear();
     const QFileInfo info(path);
     if (links == Links::Refuse && info.isSymLink())
-        return ReadResult::NotAFile;
+        return failed(FileStatus::NotAFile);
     if (!info.exists())
-        return ReadResult::Missing;
+        return failed(FileStatus::Missing);
     // Looked at before opening: opening a device may already do something.
     if (!info.isFile())
-        return ReadResult::NotAFile;
+        return failed(FileStatus::NotAFile);
     if (info.size() > maximumSize)
-        return ReadResult::TooLarge;
+        return failed(FileStatus::TooLarge);
     QFile file(path);
-    if (const ReadResult opened = openForReading(file, links); opened != ReadResult::Read)
-        return opened;
-    // The file may have grown since it was measured: read one byte more than
-    // allowed to notice.
-    content = file.read(maximumSize + 1);
-    if (file.error() != QFileDevice::NoError || content.size() > maximumSize) {
-        const bool tooLarge = file.error() == QFileDevice::NoError;
-        content.clear();
-        return tooLarge ? ReadResult::TooLarge : ReadResult::Unreadable;
+#ifdef Q_OS_UNIX
+    // Opened without ever waiting: not for a writer, should a FIFO have taken
+    // the file's place meanwhile, nor for data, as /proc/kmsg would make us.
+    // What is built into the program (":/") is in memory.
+    if (!path.startsWith(u':')) {
+        const int descriptor = ::open(QFile::encodeName(path).constData(),
+                                      O_RDONLY | O_NONBLOCK | O_CLOEXEC
+                                              | (links == Links::Refuse ? O_NOFOLLOW : 0));
+        if (descriptor < 0)
+            return systemError();
+        struct stat status = {};
+        if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)
+            || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(descriptor);
+            return failed(FileStatus::NotAFile);
+        }
+        return readAtMost(file, maximumSize, content);
     }
-    return ReadResult::Read;
+#endif
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(FileStatus::SystemError, EACCES);
+    return readAtMost(file, maximumSize, content);
+}
+
+FileStatus readStandardInput(qint64 maximumSize, QByteArray &content)
+{
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        return failed(FileStatus::SystemError, EBADF);
+    // A pipe hands its bytes over in parts: read until its end.
+    content.clear();
+    while (content.size() <= maximumSize) {
+        const QByteArray part = input.read(maximumSize + 1 - content.size());
+        if (input.error() != QFileDevice::NoError)
+            return failed(FileStatus::SystemError, EIO);
+        if (part.isEmpty())
+            return {};
+        content += part;
+    }
+    content.clear();
+    return failed(FileStatus::TooLarge);
 }
 
 bool isOwnFilePlace(const QString &path)
@@ -76,21 +199,100 @@ bool isOwnFilePlace(const QString &path)
     return !info.isSymLink() && (!info.exists() || info.isFile());
 }
 
-bool replaceFile(const QString &path, const QByteArray &content, QString *error)
+#ifdef Q_OS_UNIX
+
+FileStatus writeFile(const QString &path, const QByteArray &content, Existing existing,
+                     FolderLinks folderLinks)
 {
-    QSaveFile file(path);
-    // Binary mode: the content carries its own line ends.
-    // commit() only sees errors that write() itself reported, so a buffered
-    // write that failed later would still replace the old file with a
-    // truncated one: check every step before committing.
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size()
-            && file.flush() && file.error() == QFileDevice::NoError;
-    if (written && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    file.cancelWriting();
-    return false;
+    // Everything happens in one folder, opened once: no one can swap it for
+    // another between a look and a write.
+    const QFileInfo info(path);
+    const QByteArray name = QFile::encodeName(info.fileName());
+    if (name.isEmpty())
+        return failed(FileStatus::NotAFile);
+    const Descriptor folder(::open(QFile::encodeName(info.absolutePath()).constData(),
+                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC
+                                           | (folderLinks == FolderLinks::Refuse ? O_NOFOLLOW
+                                                                                 : 0)));
+    if (folder.get() < 0) {
+        const int reason = errno;
+        if (folderLinks == FolderLinks::Refuse && QFileInfo(info.absolutePath()).isSymLink())
+            return failed(FileStatus::FolderIsLink);
+        return failed(FileStatus::SystemError, reason);
+    }
+
+    struct stat status = {};
+    const bool exists = ::fstatat(folder.get(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!exists && errno != ENOENT)
+        return systemError();
+    bool rewritable = false; // a regular file of its own, not a link
+    if (exists) {
+        if (existing == Existing::Keep)
+            return failed(FileStatus::Exists);
+        struct stat target = {};
+        if (S_ISLNK(status.st_mode)
+            && (::fstatat(folder.get(), name.constData(), &target, 0) != 0
+                || !S_ISREG(target.st_mode)))
+            return failed(FileStatus::NotAFile);
+        if (!S_ISLNK(status.st_mode) && !S_ISREG(status.st_mode))
+            return failed(FileStatus::NotAFile);
+        rewritable = S_ISREG(status.st_mode);
+    }
+
+    QByteArray temporary;
+    Descriptor file(createTemporary(folder.get(), temporary));
+    if (file.get() < 0) {
+        if (rewritable && (errno == EACCES || errno == EPERM))
+            return rewriteInPlace(folder.get(), name.constData(), content);
+        return systemError();
+    }
+    // A replaced file keeps who may read and write it.
+    const bool written = (!rewritable || ::fchmod(file.get(), status.st_mode & 0777) == 0)
+            && writeAll(file.get(), content) && ::fdatasync(file.get()) == 0 && file.close();
+    const bool named = written
+            && (existing == Existing::Replace
+                        ? ::renameat(folder.get(), temporary.constData(), folder.get(),
+                                     name.constData())
+                                == 0
+                        : renameWithoutReplacing(folder.get(), temporary.constData(),
+                                                 name.constData()));
+    if (!named) {
+        const int reason = errno;
+        ::unlinkat(folder.get(), temporary.constData(), 0);
+        return reason == EEXIST ? failed(FileStatus::Exists)
+                                : failed(FileStatus::SystemError, reason);
+    }
+    // The name itself reaches the disk, as a card pulled out next needs.
+    ::fsync(folder.get());
+    return {};
 }
+
+#else
+
+FileStatus writeFile(const QString &path, const QByteArray &content, Existing existing,
+                     FolderLinks)
+{
+    const QFileInfo info(path);
+    if (info.exists() && existing == Existing::Keep)
+        return failed(FileStatus::Exists);
+    if (info.exists() && !info.isFile())
+        return failed(FileStatus::NotAFile);
+    if (existing == Existing::Keep) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return failed(info.exists() ? FileStatus::Exists : FileStatus::SystemError, EACCES);
+        if (file.write(content) != content.size() || !file.flush())
+            return failed(FileStatus::SystemError, EIO);
+        return {};
+    }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()
+        || !file.flush() || !file.commit())
+        return failed(FileStatus::SystemError, EIO);
+    return {};
+}
+
+#endif
 
 } // namespace Tessaro

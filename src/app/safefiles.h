@@ -5,29 +5,62 @@
 
 namespace Tessaro {
 
-// Reading and replacing files that anyone may have put in the program's way:
-// a FIFO, a device, a file that blocks, a planted symbolic link.
+// Reading and writing files that anyone may have put in the program's way:
+// a FIFO, a device, a file that blocks, a planted symbolic link, a rival
+// process writing the same name at the same moment.
 
-// Read, or why not: nothing at the path; a folder, device, FIFO or (with
-// Links::Refuse) symbolic link; more than allowed; or the system refused.
-enum class ReadResult { Read, Missing, NotAFile, TooLarge, Unreadable };
+// What became of a read or a write, and if it failed, why.
+struct FileStatus
+{
+    enum Problem {
+        None,
+        Missing,      // nothing at the path, or a link to nothing
+        Exists,       // something at the path that was not to be replaced
+        NotAFile,     // a folder, device, FIFO, dangling link or link loop
+        FolderIsLink, // the folder was to be a folder, not a link to one
+        TooLarge,     // more bytes than the reader allows
+        SystemError,  // the system refused: systemError holds errno
+    };
+    Problem problem = None;
+    int systemError = 0;
+
+    bool ok() const { return problem == None; }
+};
 
 enum class Links { Follow, Refuse };
 
 // Reads the whole file at path, never blocking: only a regular file of at
 // most maximumSize bytes is read, opened without waiting for a writer and
 // read without waiting for data. With Links::Refuse, a symbolic link is
-// not read either. A path that names nothing, or a dangling link, is Missing.
-ReadResult readRegularFile(const QString &path, qint64 maximumSize, Links links,
+// not read either.
+FileStatus readRegularFile(const QString &path, qint64 maximumSize, Links links,
                            QByteArray &content);
+
+// Reads standard input to its end, at most maximumSize bytes.
+FileStatus readStandardInput(qint64 maximumSize, QByteArray &content);
 
 // Whether path names nothing, or a regular file that is no symbolic link:
 // a place the program may write its own file to.
 bool isOwnFilePlace(const QString &path);
 
-// Replaces the file at path with content, or leaves it as it was: the new
-// bytes reach the path only once all of them were written. error, when
-// given, receives the system's reason for a failure.
-bool replaceFile(const QString &path, const QByteArray &content, QString *error = nullptr);
+// What writeFile does with whatever the path already names.
+enum class Existing {
+    // Nothing is replaced: the file is created only if, at the moment it
+    // appears, nothing has that name. A link, even to nothing, counts.
+    Keep,
+    // A regular file, or a link to one, is replaced; a link is replaced
+    // itself, never written through. Anything else is refused.
+    Replace,
+};
+
+// Whether the folder that receives the file may be a link to a folder.
+enum class FolderLinks { Follow, Refuse };
+
+// Writes content to path, all or nothing: the bytes go to a new file in
+// the same folder, reach the disk, and only then take the name. Where the
+// folder lets no file be created but the file itself may be written, a
+// replaced file is rewritten in place, every step checked.
+FileStatus writeFile(const QString &path, const QByteArray &content, Existing existing,
+                     FolderLinks folderLinks = FolderLinks::Follow);
 
 } // namespace Tessaro

@@ -40,7 +40,7 @@ QIcon windowIcon()
     const QString name = u"ico256x256Win.ico"_s;
     for (const QString &path : {name, QString(installedDataFolder() + u'/' + name)}) {
         QByteArray data;
-        if (readRegularFile(path, maximumIconFileSize, Links::Follow, data) != ReadResult::Read)
+        if (!readRegularFile(path, maximumIconFileSize, Links::Follow, data).ok())
             continue;
         if (const QIcon icon = iconFromData(data); !icon.availableSizes().isEmpty())
             return icon;

@@ -25,7 +25,7 @@ namespace {
 QString firstConfigurationPath()
 {
     QString folder = QCoreApplication::applicationDirPath();
-    if (!programFolderIsWritable()) {
+    if (!keepsFilesBesideItself()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (!QFileInfo(folder).isDir())
             folder = QDir::homePath();
@@ -69,7 +69,12 @@ void generateFile(QWidget *parent, const QString &path, const FormSettings &sett
 {
     QMessageBox box(parent);
     box.setWindowTitle(QCoreApplication::translate("MainWindow", "Generate Configuration File"));
-    if (saveConfigurationFile(path, configurationText(settings))) {
+    // A link the user chose is written through, to the file it leads to.
+    const QFileInfo chosen(path);
+    const QString target = !chosen.isSymLink() ? path
+            : chosen.exists()                  ? chosen.canonicalFilePath()
+                                               : chosen.symLinkTarget();
+    if (writeFile(target, configurationText(settings), Existing::Replace).ok()) {
         box.setText(u"<b>"_s
                     + QCoreApplication::translate("MainWindow", "Create configuration file done!")
                     + u"</b>"_s);
@@ -92,17 +97,17 @@ QString chooseFileToImport(QWidget *parent)
     return path;
 }
 
-std::optional<QList<RecognisedLine>> readFileToImport(QWidget *parent, const QString &path)
+std::optional<FileReading> readFileToImport(QWidget *parent, const QString &path)
 {
     QByteArray content;
-    const ReadResult result = loadConfigurationFile(path, content);
-    if (result == ReadResult::Read)
+    const FileStatus status = loadConfigurationFile(path, content);
+    if (status.ok())
         return readConfiguration(content);
     QMessageBox box(parent);
     box.setWindowTitle(QCoreApplication::translate("MainWindow", "Import Configuration File"));
     box.setIcon(QMessageBox::Warning);
     box.setText(
-            result == ReadResult::Missing
+            status.problem == FileStatus::Missing
                     ? QCoreApplication::translate(
                             "MainWindow", "The specified configuration file does not exist!")
                     : QCoreApplication::translate(
@@ -111,12 +116,12 @@ std::optional<QList<RecognisedLine>> readFileToImport(QWidget *parent, const QSt
     return std::nullopt;
 }
 
-void showImportReport(QWidget *parent, const QList<RecognisedLine> &lines)
+void showImportReport(QWidget *parent, const FileReading &reading)
 {
     QMessageBox box(parent);
     box.setWindowTitle(QCoreApplication::translate("MainWindow", "Import Configuration File"));
     box.setIcon(QMessageBox::Information);
-    setImportReport(box, lines);
+    setImportReport(box, reading.recognised);
     box.exec();
 }
 
@@ -133,60 +138,59 @@ std::optional<UnitBatch> chooseUnits(QWidget *parent)
 void generateUnitFiles(QWidget *parent, const QList<UnitFile> &units, const FormSettings &settings)
 {
     const QString title = QCoreApplication::translate("MainWindow", "Generate for Several Units");
-    QStringList existing;
-    for (const UnitFile &unit : units) {
-        if (QFileInfo::exists(unit.path))
-            existing.append(QDir::toNativeSeparators(unit.path));
-    }
-    if (!existing.isEmpty()) {
-        // Named before anything is written; replaced only after one yes.
+    // Over 20 units a progress dialog counts them, and may stop them between
+    // two files.
+    std::unique_ptr<QProgressDialog> progress;
+    UnitRunSteps steps;
+    steps.replace = [&](const QList<UnitFile> &existing) {
+        QStringList paths;
+        for (const UnitFile &unit : existing)
+            paths.append(QDir::toNativeSeparators(unit.path));
         QMessageBox question(QMessageBox::Question, title,
                              QCoreApplication::translate(
                                      "MainWindow", "These files exist already. Replace them?"),
                              QMessageBox::Yes | QMessageBox::No, parent);
         question.setDefaultButton(QMessageBox::No);
-        question.setInformativeText(firstFiles(existing));
-        question.setDetailedText(existing.join(u'\n'));
-        if (question.exec() != QMessageBox::Yes)
-            return;
-    }
-
-    // Over 20 units a progress dialog counts them, and may stop them between
-    // two files.
-    std::unique_ptr<QProgressDialog> progress;
-    if (units.size() > 20) {
-        progress = std::make_unique<QProgressDialog>(parent);
-        progress->setRange(0, int(units.size()));
-        progress->setWindowTitle(title);
-        progress->setWindowModality(Qt::WindowModal);
-        progress->setMinimumDuration(0);
-    }
-    int written = 0;
-    QStringList failures;
-    for (const UnitFile &unit : units) {
-        if (progress) {
-            if (progress->wasCanceled())
-                break;
-            progress->setLabelText(QCoreApplication::translate("MainWindow", "Unit %1 of %2")
-                                           .arg(written + failures.size() + 1)
-                                           .arg(units.size()));
-            progress->setValue(int(written + failures.size()));
+        question.setInformativeText(firstFiles(paths));
+        question.setDetailedText(paths.join(u'\n'));
+        return question.exec() == QMessageBox::Yes;
+    };
+    steps.proceed = [&](qsizetype done) {
+        if (units.size() <= 20)
+            return true;
+        if (!progress) {
+            progress = std::make_unique<QProgressDialog>(parent);
+            progress->setRange(0, int(units.size()));
+            progress->setWindowTitle(title);
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(0);
         }
-        if (const QString error = writeUnitFile(unit, settings); error.isEmpty())
-            ++written;
-        else
-            failures.append(QDir::toNativeSeparators(unit.path) + u": "_s + error);
-    }
-    const bool stopped = written + failures.size() < units.size();
+        if (progress->wasCanceled())
+            return false;
+        progress->setLabelText(QCoreApplication::translate("MainWindow", "Unit %1 of %2")
+                                       .arg(done + 1)
+                                       .arg(units.size()));
+        progress->setValue(int(done));
+        return true;
+    };
+    const UnitRun run = writeUnitFiles(units, settings, steps);
     progress.reset();
+    if (run.declined)
+        return;
 
+    QStringList failures;
+    for (const UnitFailure &failure : run.failures)
+        failures.append(QDir::toNativeSeparators(failure.unit.path) + u": "_s
+                        + fileProblemText(failure.status));
     QMessageBox box(parent);
     box.setWindowTitle(title);
-    box.setIcon(failures.isEmpty() && !stopped ? QMessageBox::Information : QMessageBox::Warning);
+    box.setIcon(failures.isEmpty() && !run.stopped ? QMessageBox::Information
+                                                   : QMessageBox::Warning);
     QString text = u"<b>"_s
-            + QCoreApplication::translate("MainWindow", "Files written: %1.").arg(written)
+            + QCoreApplication::translate("MainWindow", "Files written: %1.")
+                      .arg(run.written.size())
             + u"</b>"_s;
-    if (stopped)
+    if (run.stopped)
         text += u"<br>"_s + QCoreApplication::translate("MainWindow", "Stopped by the user.");
     box.setText(text);
     if (!failures.isEmpty()) {

@@ -27,12 +27,12 @@ void generateFile(QWidget *parent, const QString &path, const FormSettings &sett
 // path, now lastConfigurationPath, or an empty text when the user cancelled.
 QString chooseFileToImport(QWidget *parent);
 
-// The recognised lines of the file at path; nothing, once the user has been
-// told why, when it cannot be read.
-std::optional<QList<RecognisedLine>> readFileToImport(QWidget *parent, const QString &path);
+// What reading the file at path found; nothing, once the user has been told
+// why, when it cannot be read.
+std::optional<FileReading> readFileToImport(QWidget *parent, const QString &path);
 
 // The report of an import, line by line.
-void showImportReport(QWidget *parent, const QList<RecognisedLine> &lines);
+void showImportReport(QWidget *parent, const FileReading &reading);
 
 // Several units at once: the folder that receives them and their files.
 struct UnitBatch
@@ -47,7 +47,7 @@ std::optional<UnitBatch> chooseUnits(QWidget *parent);
 
 // Writes each unit's file, each all or nothing, once the user has agreed to
 // replace the files that exist; then tells how many were written and why
-// any was not.
+// any was not. Nothing is written when the user does not agree.
 void generateUnitFiles(QWidget *parent, const QList<UnitFile> &units, const FormSettings &settings);
 
 } // namespace Tessaro

@@ -15,11 +15,12 @@ extern QString lastConfigurationPath;
 // is not one, and reading it could exhaust memory.
 inline constexpr qint64 maximumConfigurationFileSize = 1024 * 1024;
 
-// Replaces the file at path with content, or leaves it as it was.
-bool saveConfigurationFile(const QString &path, const QByteArray &content);
-
 // Reads a configuration file whole: only a regular file of at most
 // maximumConfigurationFileSize bytes, and nothing can block.
-ReadResult loadConfigurationFile(const QString &path, QByteArray &content);
+FileStatus loadConfigurationFile(const QString &path, QByteArray &content);
+
+// Why a configuration file could not be read or written, in the current
+// language: the system's reason, or one of the program's own.
+QString fileProblemText(const FileStatus &status);
 
 } // namespace Tessaro

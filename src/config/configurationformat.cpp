@@ -187,28 +187,29 @@ std::optional<RecognisedLine> recogniseLine(QStringView line, int lineNumber)
             continue;
         const std::optional<int> accepted =
                 acceptedValue(optionCatalogue[i], trimmed.mid(key.size()));
-        return RecognisedLine{i, lineNumber, accepted.has_value(), accepted.value_or(-1)};
+        return RecognisedLine{i, lineNumber, accepted.has_value(), accepted.value_or(-1),
+                              trimmed.toString()};
     }
     return std::nullopt;
 }
 
-QList<RecognisedLine> readConfiguration(const QByteArray &content, int *lineCount)
+FileReading readConfiguration(const QByteArray &content)
 {
     // A byte-order mark names the encoding, else UTF-8; the mark itself is
     // dropped. Lines end in LF or CR LF, and trimming removes the CR.
     const QStringConverter::Encoding encoding =
             QStringConverter::encodingForData(content).value_or(QStringConverter::Utf8);
     const QString text = QStringDecoder(encoding).decode(content);
-    QList<RecognisedLine> lines;
+    FileReading reading;
     int lineNumber = 0;
     for (QStringView line : QStringTokenizer(text, u'\n')) {
-        if (const std::optional<RecognisedLine> recognised = recogniseLine(line, ++lineNumber))
-            lines.append(*recognised);
+        ++lineNumber;
+        if (std::optional<RecognisedLine> recognised = recogniseLine(line, lineNumber))
+            reading.recognised.append(std::move(*recognised));
+        else if (const QStringView trimmed = line.trimmed(); !trimmed.isEmpty())
+            reading.unrecognised.append({lineNumber, trimmed.toString()});
     }
-    // A line end closes a line; it does not open one.
-    if (lineCount)
-        *lineCount = text.endsWith(u'\n') ? lineNumber - 1 : lineNumber;
-    return lines;
+    return reading;
 }
 
 ImportedRows importedRows(const QList<RecognisedLine> &lines)
@@ -233,37 +234,86 @@ FormSettings importedSettings(const ImportedRows &rows)
     return settings;
 }
 
-Setting applySetting(FormSettings &form, const QString &setting)
+int wholeNumber(QStringView text)
 {
-    const qsizetype equals = setting.indexOf(u'=');
-    const QString key = u'#' + setting.left(equals) + u':';
-    const int row = equals < 0 ? -1 : optionIndex(key);
-    if (row < 0)
-        return {};
-    const std::optional<RecognisedLine> read =
-            recogniseLine(QString(key + setting.mid(equals + 1)));
-    if (read->accepted)
-        form[row] = {true, read->value};
-    return {row, read->accepted};
+    if (text.isEmpty() || text.size() > 9)
+        return -1;
+    int number = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        number = number * 10 + (c.unicode() - u'0');
+    }
+    return number;
 }
 
-QString acceptedValues(const OptionRow &row)
+std::optional<int> typedValue(const OptionRow &row, QStringView text)
 {
+    int widgetValue = -1;
     switch (row.list) {
     case ValueList::None:
     case ValueList::Power:
     case ValueList::Monitoring:
-        return u"%1 to %2"_s.arg(row.minimum).arg(row.maximum);
+        widgetValue = wholeNumber(text);
+        break;
+    case ValueList::Functions:
+        if (const int position = functionPosition(text);
+            position > 0 && functionValueName(position - 1) == text)
+            widgetValue = position - 1;
+        break;
+    case ValueList::BaudRates: {
+        const auto found = std::find(baudRates.begin(), baudRates.end(), wholeNumber(text));
+        if (found != baudRates.end())
+            widgetValue = int(found - baudRates.begin());
+        break;
+    }
+    }
+    if (widgetValue < row.minimum || widgetValue > row.maximum)
+        return std::nullopt;
+    return widgetValue;
+}
+
+Setting applySetting(FormSettings &form, QStringView setting)
+{
+    const qsizetype equals = setting.indexOf(u'=');
+    const int row =
+            equals < 0 ? -1 : optionIndex(QString(u'#' + setting.first(equals) + u':'));
+    if (row < 0)
+        return {};
+    const std::optional<int> value = typedValue(optionCatalogue[row], setting.mid(equals + 1));
+    if (value)
+        form[row] = {true, *value};
+    return {row, value.has_value()};
+}
+
+QString acceptedValues(const OptionRow &row)
+{
+    QStringList values;
+    switch (row.list) {
+    case ValueList::None:
+    case ValueList::Power:
+    case ValueList::Monitoring:
+        if (row.maximum - row.minimum > 1)
+            return u"%1 to %2"_s.arg(row.minimum).arg(row.maximum);
+        values << QString::number(row.minimum) << QString::number(row.maximum);
+        break;
     case ValueList::Functions: {
-        QString names;
-        for (QStringView name : commandNames)
-            names += name + u", "_s;
-        return names + u"FOLDER000 to FOLDER999, RS001 to RS999"_s;
+        for (int i = 0; i < firstFolderEntry; ++i)
+            values.append(functionValueName(i));
+        const auto range = [](int first, int last) -> QString {
+            return functionValueName(first) + u" to "_s + functionValueName(last);
+        };
+        values << range(firstFolderEntry, firstSerialCommandEntry - 1)
+               << range(firstSerialCommandEntry, functionCount - 1);
+        break;
     }
     case ValueList::BaudRates:
-        return u"9600, 19200 or 38400"_s;
+        for (int rate : baudRates)
+            values.append(QString::number(rate));
+        break;
     }
-    return {};
+    // "A, B or C"
+    return values.first(values.size() - 1).join(u", "_s) + u" or "_s + values.last();
 }
 
 } // namespace Tessaro

@@ -33,15 +33,28 @@ struct RecognisedLine
     int lineNumber = 0; // 1 for the file's first line
     bool accepted = false;
     int value = -1; // widget value when accepted
+    QString text;   // the line, without the blanks around it
 };
 
 // The key a line of text begins with, and whether its value is accepted;
 // nothing when the line carries no known key.
 std::optional<RecognisedLine> recogniseLine(QStringView line, int lineNumber = 1);
 
-// Every recognised line of a file's content, in file order; lineCount, when
-// given, receives the number of lines read.
-QList<RecognisedLine> readConfiguration(const QByteArray &content, int *lineCount = nullptr);
+// A line that carried no known key, without the blanks around it.
+struct UnrecognisedLine
+{
+    int lineNumber = 0;
+    QString text;
+};
+
+// What reading a file found, in file order: the lines with a known key, and
+// the other lines that are not blank.
+struct FileReading
+{
+    QList<RecognisedLine> recognised;
+    QList<UnrecognisedLine> unrecognised;
+};
+FileReading readConfiguration(const QByteArray &content);
 
 // What an import leaves in each row: whether a line named it, and the last
 // value accepted for it, if any.
@@ -58,19 +71,27 @@ ImportedRows importedRows(const QList<RecognisedLine> &lines);
 // their defaults.
 FormSettings importedSettings(const ImportedRows &rows);
 
-// What a row accepts, in the file's spelling: "0 to 64", "9600, 19200 or
-// 38400", the function names.
+// What a row accepts, in the file's spelling: "0 to 64", "0 or 1",
+// "9600, 19200 or 38400", the function names.
 QString acceptedValues(const OptionRow &row);
 
+// The widget value that a value typed by hand stands for: the whole text is
+// a number the row offers, or the exact name of one of its entries. Nothing
+// for anything else; unlike a file's line, nothing is cut or dropped.
+std::optional<int> typedValue(const OptionRow &row, QStringView text);
+
+// A whole number of at most nine ASCII digits, nothing else; -1 otherwise.
+int wholeNumber(QStringView text);
+
 // Ticks and sets a row from "KEY=VALUE" in the file's own spelling
-// ("VOLUME=20", "INPUT01=FOLDER001"), as an import of the line "#KEY:VALUE"
-// would. The row, or -1 for an unknown key; value is whether the row
-// accepted the value. A refused value leaves the form as it was.
+// ("VOLUME=20", "INPUT01=FOLDER001"), the value as typedValue takes it. The
+// row, or -1 for an unknown key; accepted is whether the row took the value.
+// A refused value leaves the form as it was.
 struct Setting
 {
     int row = -1;
     bool accepted = false;
 };
-Setting applySetting(FormSettings &form, const QString &setting);
+Setting applySetting(FormSettings &form, QStringView setting);
 
 } // namespace Tessaro

@@ -1,11 +1,11 @@
 #include "config/unitfiles.h"
 
-#include "config/configurationfile.h"
 #include "config/configurationformat.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 
 using namespace Qt::StringLiterals;
@@ -37,13 +37,45 @@ FormSettings unitSettings(FormSettings settings, int id)
     return settings;
 }
 
-QString writeUnitFile(const UnitFile &unit, const FormSettings &settings)
+FileStatus writeUnitFile(const UnitFile &unit, const FormSettings &settings, Existing existing)
 {
     if (!QDir().mkpath(QFileInfo(unit.path).absolutePath()))
-        return qt_error_string(errno);
-    QString error;
-    replaceFile(unit.path, configurationText(unitSettings(settings, unit.id)), &error);
-    return error;
+        return {FileStatus::SystemError, errno};
+    return writeFile(unit.path, configurationText(unitSettings(settings, unit.id)), existing,
+                     FolderLinks::Refuse);
+}
+
+UnitRun writeUnitFiles(const QList<UnitFile> &units, const FormSettings &settings,
+                       const UnitRunSteps &steps)
+{
+    UnitRun run;
+    QList<UnitFile> existing;
+    for (const UnitFile &unit : units) {
+        // A link counts, even one to nothing.
+        if (const QFileInfo file(unit.path); file.exists() || file.isSymLink())
+            existing.append(unit);
+    }
+    if (!existing.isEmpty() && !steps.replace(existing)) {
+        run.declined = true;
+        return run;
+    }
+    for (const UnitFile &unit : units) {
+        if (steps.proceed && !steps.proceed(run.written.size() + run.failures.size())) {
+            run.stopped = true;
+            break;
+        }
+        const bool agreed = std::any_of(existing.begin(), existing.end(),
+                                        [&unit](const UnitFile &file) { return file.id == unit.id; });
+        const FileStatus status =
+                writeUnitFile(unit, settings, agreed ? Existing::Replace : Existing::Keep);
+        if (status.ok())
+            run.written.append(unit.id);
+        else
+            run.failures.append({unit, status});
+        if (steps.done)
+            steps.done(unit, status);
+    }
+    return run;
 }
 
 } // namespace Tessaro

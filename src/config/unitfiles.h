@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/safefiles.h"
 #include "form/optioncatalogue.h"
 
 #include <QLatin1StringView>
 #include <QList>
 #include <QString>
+
+#include <functional>
 
 namespace Tessaro {
 
@@ -32,8 +35,40 @@ QList<UnitFile> unitFiles(const QString &targetFolder, const QString &pattern, i
 // The form for one unit: the ID row ticked and set to its ID.
 FormSettings unitSettings(FormSettings settings, int id);
 
-// Writes one unit's file, creating its folder, all or nothing: the reason
-// when it could not, else an empty text.
-QString writeUnitFile(const UnitFile &unit, const FormSettings &settings);
+// Writes one unit's file, creating its folders; the unit's own folder must
+// be a folder, not a link to one.
+FileStatus writeUnitFile(const UnitFile &unit, const FormSettings &settings, Existing existing);
+
+struct UnitFailure
+{
+    UnitFile unit;
+    FileStatus status;
+};
+
+// What a run over many units did.
+struct UnitRun
+{
+    QList<int> written; // the IDs, in order
+    QList<UnitFailure> failures;
+    bool declined = false; // files existed and were not to be replaced: none written
+    bool stopped = false;  // stopped before its end
+};
+
+// What a run asks and tells of its caller.
+struct UnitRunSteps
+{
+    // Asked once, before anything is written, when some files exist already:
+    // whether to replace them. Only these are replaced; a file that appears
+    // later is not.
+    std::function<bool(const QList<UnitFile> &existing)> replace;
+    // Asked before each file, with how many are done: whether to go on.
+    std::function<bool(qsizetype done)> proceed;
+    // Told after each file.
+    std::function<void(const UnitFile &unit, const FileStatus &status)> done;
+};
+
+// Writes each unit's file, each all or nothing, in ID order.
+UnitRun writeUnitFiles(const QList<UnitFile> &units, const FormSettings &settings,
+                       const UnitRunSteps &steps);
 
 } // namespace Tessaro

@@ -399,11 +399,11 @@ void MainWindow::importConfigurationFile()
 
 void MainWindow::readConfigurationFile(const QString &path)
 {
-    const auto lines = Tessaro::readFileToImport(this, path);
-    if (!lines)
+    const std::optional<Tessaro::FileReading> reading = Tessaro::readFileToImport(this, path);
+    if (!reading)
         return;
-    setFormSettings(Tessaro::importedSettings(Tessaro::importedRows(*lines)));
-    Tessaro::showImportReport(this, *lines);
+    setFormSettings(Tessaro::importedSettings(Tessaro::importedRows(reading->recognised)));
+    Tessaro::showImportReport(this, *reading);
 }
 
 void MainWindow::generateForSeveralUnits()

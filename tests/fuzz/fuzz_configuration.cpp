@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray content =
             QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QList<RecognisedLine> lines = readConfiguration(content);
+    const QList<RecognisedLine> lines = readConfiguration(content).recognised;
 
     int previousLine = 0;
     for (const RecognisedLine &line : lines) {
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             form[i].value = row.minimum + spread % (row.maximum - row.minimum + 1);
         }
     }
-    require(importedSettings(importedRows(readConfiguration(configurationText(form)))) == form,
+    require(importedSettings(importedRows(readConfiguration(configurationText(form)).recognised)) == form,
             "what is written reads back");
     return 0;
 }

@@ -1,0 +1,42 @@
+#include "cli/commands.h"
+
+#include "config/importreport.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Tessaro::Cli {
+
+CheckCommand::CheckCommand()
+    : Command(u"check"_s, u"FILE..."_s,
+              u"Reports each recognised line of each FILE, as the window's import does; - reads "
+              u"standard input. Each finding goes to standard error as FILE:LINE: message."_s)
+{
+}
+
+Status CheckCommand::execute(const QCommandLineParser &parser)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty())
+        return complain(Failure, u"check: no file given"_s);
+    Status status = Fine;
+    for (const QString &path : files) {
+        const std::optional<FileReading> reading = readInput(path);
+        if (!reading) {
+            status = Failure;
+            continue;
+        }
+        for (const QString &entry : reportEntries(reading->recognised))
+            out() << entry << u"\n"_s;
+        const qsizetype refused =
+                std::count_if(reading->recognised.begin(), reading->recognised.end(),
+                              [](const RecognisedLine &line) { return !line.accepted; });
+        out() << u"%1: %2 recognised, %3 refused, %4 ignored\n"_s.arg(displayName(path))
+                         .arg(reading->recognised.size())
+                         .arg(refused)
+                         .arg(reading->unrecognised.size());
+        status = std::max(status, reportFindings(path, *reading));
+    }
+    return status;
+}
+
+} // namespace Tessaro::Cli

@@ -1,0 +1,199 @@
+#include "cli/command.h"
+
+#include "config/configurationfile.h"
+#include "config/unitfiles.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace Tessaro::Cli {
+
+Output::Output()
+{
+    m_file.open(stdout, QIODevice::WriteOnly);
+}
+
+void Output::write(const QByteArray &bytes)
+{
+    // After a failure nothing more is tried; finish() tells it.
+    if (m_file.error() == QFileDevice::NoError)
+        m_file.write(bytes);
+}
+
+Output &Output::operator<<(const QString &text)
+{
+    write(text.toUtf8());
+    return *this;
+}
+
+std::optional<QString> Output::finish()
+{
+    if (m_file.flush() && m_file.error() == QFileDevice::NoError && !std::ferror(stdout))
+        return std::nullopt;
+    return m_file.errorString();
+}
+
+Output &out()
+{
+    static Output output;
+    return output;
+}
+
+Status complain(Status status, const QString &message)
+{
+    QTextStream(stderr) << QCoreApplication::applicationName() << ": " << message << Qt::endl;
+    return status;
+}
+
+Command::Command(QString name, QString synopsis, QString description)
+    : m_name(std::move(name)), m_synopsis(std::move(synopsis)),
+      m_description(std::move(description))
+{
+}
+
+Status Command::run(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addOptions(options());
+    const QString program = QCoreApplication::applicationName();
+    if (!parser.parse(arguments))
+        return complain(Failure, u"%1: %2; see %3 %1 --help"_s.arg(m_name, parser.errorText(), program));
+    if (parser.isSet(help) || parser.isSet(u"help-all"_s)) {
+        // Qt's usage line names neither the command nor its arguments.
+        out() << u"Usage: %1 %2 %3\n"_s.arg(program, m_name, m_synopsis) << m_description
+              << u"\n\n"_s << parser.helpText().section(u"\n\n"_s, 1);
+        return Fine;
+    }
+    if (!takesFiles() && !parser.positionalArguments().isEmpty())
+        return complain(Failure, u"%1: unexpected argument %2; see %3 %1 --help"_s.arg(
+                                         m_name, parser.positionalArguments().constFirst(), program));
+    return execute(parser);
+}
+
+QCommandLineOption forceOption()
+{
+    return {u"force"_s, u"Replace files that exist."_s};
+}
+
+QCommandLineOption idsOption()
+{
+    return {u"ids"_s,
+            u"The units' IDs, %1 to %2."_s.arg(firstUnitId).arg(lastUnitId),
+            u"FIRST-LAST"_s};
+}
+
+QList<QCommandLineOption> formOptions()
+{
+    return {
+            {u"from"_s, u"Start from what an import of FILE leaves in the form; - reads standard input."_s,
+             u"FILE"_s},
+            {u"set"_s, u"Set a row, spelled as in the file: VOLUME=20, INPUT01=FOLDER001."_s,
+             u"KEY=VALUE"_s},
+            {u"unset"_s, u"Untick a row: it is not written."_s, u"KEY"_s},
+    };
+}
+
+std::optional<std::pair<int, int>> unitIds(const QCommandLineParser &parser)
+{
+    const QString text = parser.value(u"ids"_s);
+    const qsizetype dash = text.indexOf(u'-');
+    const int first = dash < 0 ? -1 : wholeNumber(QStringView(text).first(dash));
+    const int last = dash < 0 ? -1 : wholeNumber(QStringView(text).mid(dash + 1));
+    if (first < firstUnitId || last > lastUnitId || first > last) {
+        complain(Failure,
+                 u"--ids %1: give FIRST-LAST, from %2 to %3"_s.arg(text).arg(firstUnitId).arg(lastUnitId));
+        return std::nullopt;
+    }
+    return std::pair{first, last};
+}
+
+std::optional<FormSettings> formFromOptions(const QCommandLineParser &parser, bool unitIdsWin,
+                                            Status &status)
+{
+    FormSettings settings = defaultSettings(true);
+    status = Fine;
+    if (parser.isSet(u"from"_s)) {
+        const QString from = parser.value(u"from"_s);
+        const std::optional<FileReading> reading = readInput(from);
+        if (!reading) {
+            status = Failure;
+            return std::nullopt;
+        }
+        status = reportFindings(from, *reading);
+        if (reading->recognised.isEmpty()) {
+            status = complain(Findings,
+                              u"%1: no setting recognised; nothing written"_s.arg(displayName(from)));
+            return std::nullopt;
+        }
+        settings = importedSettings(importedRows(reading->recognised));
+    }
+    const int idRow = optionIndex(u"#ID:");
+    for (const QString &setting : parser.values(u"set"_s)) {
+        const Setting set = applySetting(settings, setting);
+        if (set.row < 0) {
+            status = complain(Failure, u"--set %1: no such key"_s.arg(setting));
+            return std::nullopt;
+        }
+        if (!set.accepted && !(unitIdsWin && set.row == idRow)) {
+            status = complain(Findings,
+                              u"--set %1: %2 accepts %3"_s.arg(setting, setting.section(u'=', 0, 0),
+                                                              acceptedValues(optionCatalogue[set.row])));
+            return std::nullopt;
+        }
+    }
+    for (const QString &key : parser.values(u"unset"_s)) {
+        const int row = optionIndex(QString(u'#' + key + u':'));
+        if (row < 0) {
+            status = complain(Failure, u"--unset %1: no such key"_s.arg(key));
+            return std::nullopt;
+        }
+        settings[row].enabled = false;
+    }
+    return settings;
+}
+
+QString displayName(const QString &path)
+{
+    return path == u"-" ? u"(standard input)"_s : path;
+}
+
+std::optional<FileReading> readInput(const QString &path)
+{
+    QByteArray content;
+    const FileStatus status = path == u"-"
+            ? readStandardInput(maximumConfigurationFileSize, content)
+            : loadConfigurationFile(path, content);
+    if (!status.ok()) {
+        complain(Failure, u"cannot read %1: %2"_s.arg(displayName(path), fileProblemText(status)));
+        return std::nullopt;
+    }
+    return readConfiguration(content);
+}
+
+Status reportFindings(const QString &path, const FileReading &reading)
+{
+    QList<std::pair<int, QString>> findings;
+    for (const RecognisedLine &line : reading.recognised) {
+        if (!line.accepted)
+            findings.append({line.lineNumber,
+                             u"\"%1\" refused (accepts %2)"_s.arg(
+                                     line.text, acceptedValues(optionCatalogue[line.row]))});
+    }
+    for (const UnrecognisedLine &line : reading.unrecognised)
+        findings.append({line.lineNumber, u"not recognised"_s});
+    std::sort(findings.begin(), findings.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    QTextStream errors(stderr);
+    for (const auto &[lineNumber, message] : std::as_const(findings))
+        errors << displayName(path) << ':' << lineNumber << ": " << message << '\n';
+    return findings.isEmpty() ? Fine : Findings;
+}
+
+} // namespace Tessaro::Cli

@@ -1,0 +1,109 @@
+// The program's own files, without a window: the preferences file, and the
+// one path every file is written through.
+
+#include "app/applicationidentity.h"
+#include "app/language.h"
+#include "app/preferences.h"
+#include "app/safefiles.h"
+#include "support/files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+using namespace Tessaro;
+using TestSupport::readAll;
+
+class TestApplication : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setApplicationIdentity(); }
+    void preferences();
+    void writesOnlyWhatItMay_data();
+    void writesOnlyWhatItMay();
+};
+
+void TestApplication::preferences()
+{
+    // One file per language under data/preferences, named as its last line.
+    for (const LanguageEntry &entry : languages)
+        QCOMPARE(preferencesText(entry.language),
+                 readAll(QFINDTESTDATA(u"data/preferences/"_s + languageName(entry.language)
+                                       + u".cfg"_s)));
+    const QDir files(QFINDTESTDATA("data/preferences"));
+    QStringList transcript;
+    for (const QString &name : files.entryList(QDir::Files)) {
+        const std::optional<Language> language = parsePreferences(readAll(files.filePath(name)));
+        transcript << name + u": "_s + (language ? languageName(*language) : u"none"_s);
+    }
+    QCOMPARE(transcript, TestSupport::golden(QFINDTESTDATA("data/preferences.golden"), transcript));
+    // Read from the file itself, never through a link: whoever planted it chose its target.
+    QTemporaryDir folder;
+    QVERIFY(QFile::link(files.filePath(u"French.cfg"_s), folder.filePath(u"link.cfg"_s)));
+    QCOMPARE(readPreferences(files.filePath(u"French.cfg"_s)), Language::French);
+    QCOMPARE(readPreferences(folder.filePath(u"link.cfg"_s)), std::nullopt);
+}
+
+void TestApplication::writesOnlyWhatItMay_data()
+{
+    QTest::addColumn<QString>("standing"); // what has the name before the write
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<int>("problem");
+    QTest::newRow("nothing") << u""_s << false << int(FileStatus::None);
+    QTest::newRow("a file, kept") << u"file"_s << false << int(FileStatus::Exists);
+    QTest::newRow("a file, replaced") << u"file"_s << true << int(FileStatus::None);
+    QTest::newRow("a link, kept") << u"link"_s << false << int(FileStatus::Exists);
+    QTest::newRow("a link, replaced itself") << u"link"_s << true << int(FileStatus::None);
+    QTest::newRow("a link to nothing, kept") << u"dangling"_s << false << int(FileStatus::Exists);
+    QTest::newRow("a link to nothing") << u"dangling"_s << true << int(FileStatus::NotAFile);
+    QTest::newRow("a link loop") << u"loop"_s << true << int(FileStatus::NotAFile);
+    QTest::newRow("a FIFO") << u"fifo"_s << true << int(FileStatus::NotAFile);
+    QTest::newRow("a folder") << u"folder"_s << true << int(FileStatus::NotAFile);
+}
+
+void TestApplication::writesOnlyWhatItMay()
+{
+    // However the name got there, and whenever: the write itself refuses.
+    QFETCH(QString, standing);
+    QFETCH(bool, replace);
+    QFETCH(int, problem);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"config.txt"_s);
+    const QString target = folder.filePath(u"target.txt"_s);
+    QVERIFY(TestSupport::writeFile(target, "target\n"));
+    if (standing == u"file")
+        QVERIFY(TestSupport::writeFile(path, "old\n"));
+    else if (standing == u"fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (standing == u"folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (!standing.isEmpty())
+        QVERIFY(QFile::link(standing == u"link"   ? target
+                                    : standing == u"loop" ? path
+                                                          : folder.filePath(u"none"_s),
+                            path));
+    const auto state = [&path]() -> QString {
+        const QFileInfo info(path);
+        return u"%1 %2 "_s.arg(info.isSymLink()).arg(info.isFile())
+                + QString::fromLatin1(info.isFile() ? readAll(path) : QByteArray());
+    };
+    const QString before = state();
+
+    const FileStatus status = Tessaro::writeFile(path, "new\n",
+                                                 replace ? Existing::Replace : Existing::Keep);
+    QCOMPARE(int(status.problem), problem);
+    QCOMPARE(state(), status.ok() ? u"0 1 new\n"_s : before);
+    // A link's target is never written, and nothing is left beside the file.
+    QCOMPARE(readAll(target), "target\n"_ba);
+    QVERIFY(!QFileInfo::exists(folder.filePath(u"none"_s)));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Hidden | QDir::Files).filter(u".tessaro"_s),
+             QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestApplication)
+#include "tst_application.moc"
