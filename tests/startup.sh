@@ -133,7 +133,20 @@ shows "preferences a FIFO" "$folder/windowprobe" "checked=action_Fran_ais" actio
 [ -p "$folder/$preferences" ] || fail "the FIFO was replaced"
 folder=$(place "icon fifo")
 mkfifo -m 666 "$folder/ico256x256Win.ico"
-shows "the window icon a FIFO" "$folder/windowprobe" "icon=256x256 48x48 32x32 16x16"
+shows "the window icon a FIFO" "$folder/windowprobe" "icon=16x16 32x32 48x48 256x256"
+# An icon file of 1000 images, each (by its header) 4096 pixels wide: none is
+# of a size the window uses, and the built-in icon shows.
+folder=$(place "icon huge")
+{
+    printf '\0\0\1\0\350\3'
+    i=0
+    while [ $i -lt 1000 ]; do
+        printf '\0\0\0\0\1\0\40\0\30\0\0\0\206\76\0\0'
+        i=$((i + 1))
+    done
+    printf '\211PNG\r\n\32\n\0\0\0\rIHDR\0\0\20\0\0\0\20\0'
+} >"$folder/ico256x256Win.ico"
+shows "an icon file of huge images" "$folder/windowprobe" "icon=16x16 32x32 48x48 256x256"
 
 [ "$failures" -eq 0 ] && echo "all cases passed"
 exit "$failures"
