@@ -25,7 +25,6 @@ public slots:
 private slots:
     void aboutWindow_data();
     void aboutWindow();
-    void links_data();
     void links();
 
 private:
@@ -72,39 +71,20 @@ void TestAbout::aboutWindow()
     QTRY_VERIFY(about.isNull());
 }
 
-void TestAbout::links_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("encoded");
-    QTest::newRow("home page") << u"action_English"_s << u"actionOrvel_Home_Page"_s
-                               << u"http://www.orvel.example"_s;
-    QTest::newRow("support request")
-            << u"action_English"_s << u"actionContact_Technical_Support"_s
-            << u"mailto:support@orvel.example?subject=Subject:%20Orvel%20Support%20Request%20"
-               u"(From:%20Tessaro%20-%20Configuration%20File%20Generator%20-%201.1.0)&body="
-               u"Here:%20your%20question..."_s;
-    QTest::newRow("support request in French")
-            << u"action_Fran_ais"_s << u"actionContact_Technical_Support"_s
-            << u"mailto:support@orvel.example?subject=Objet%20:%20Demande%20d'assistance%20"
-               u"Orvel%20(De%20:%20Tessaro%20-%20Configuration%20File%20Generator%20-%201.1.0)"
-               u"&body=Ici%20:%20votre%20question..."_s;
-}
-
 void TestAbout::links()
 {
-    QFETCH(QString, language);
-    QFETCH(QString, action);
-    QFETCH(QString, encoded);
     for (const QString &scheme : {u"http"_s, u"mailto"_s})
         QDesktopServices::setUrlHandler(scheme, this, "openUrl");
-    m_opened.clear();
-    TestSupport::action(window.get(), language)->trigger();
-    TestSupport::action(window.get(), action)->trigger();
+    action(window.get(), u"actionOrvel_Home_Page"_s)->trigger();
+    action(window.get(), u"actionContact_Technical_Support"_s)->trigger();
     for (const QString &scheme : {u"http"_s, u"mailto"_s})
         QDesktopServices::unsetUrlHandler(scheme);
-    QCOMPARE(m_opened.size(), 1);
-    QCOMPARE(QString::fromUtf8(m_opened.first().toEncoded()), encoded);
+    QCOMPARE(m_opened,
+             QList<QUrl>({QUrl(u"http://www.orvel.example"_s),
+                          QUrl::fromEncoded(
+                                  "mailto:support@orvel.example?subject=Subject:%20Orvel%20Support"
+                                  "%20Request%20(From:%20Tessaro%20-%20Configuration%20File%20"
+                                  "Generator%20-%201.1.0)&body=Here:%20your%20question...")}));
 }
 
 QTEST_MAIN(TestAbout)

@@ -1,5 +1,5 @@
-// The program's own files, without a window: the preferences file, and the
-// one path every file is written through.
+// The program's own files and addresses, without a window: the preferences
+// file, the one path every file is written through, the support request.
 
 #include "app/applicationidentity.h"
 #include "app/language.h"
@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrlQuery>
 
 #include <sys/stat.h>
 
@@ -26,6 +27,8 @@ private slots:
     void preferences();
     void writesOnlyWhatItMay_data();
     void writesOnlyWhatItMay();
+    void supportRequest_data();
+    void supportRequest();
 };
 
 void TestApplication::preferences()
@@ -103,6 +106,27 @@ void TestApplication::writesOnlyWhatItMay()
     QVERIFY(!QFileInfo::exists(folder.filePath(u"none"_s)));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Hidden | QDir::Files).filter(u".tessaro"_s),
              QStringList());
+}
+
+void TestApplication::supportRequest_data()
+{
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("body");
+    QTest::newRow("the program's own") << u"Subject: Request (From: Tessaro - 1.1.0)"_s
+                                       << u"Here: your question..."_s;
+    QTest::newRow("a translation with fields of its own")
+            << u"Support&bcc=x@example.org&attach=/etc/passwd&x="_s << u"50% + 50% = 1 # é"_s;
+}
+
+void TestApplication::supportRequest()
+{
+    QFETCH(QString, subject);
+    QFETCH(QString, body);
+    const QUrl url = supportRequestAddress(subject, body);
+    QCOMPARE(url.scheme() + u':' + url.path(), u"mailto:support@orvel.example"_s);
+    const QUrlQuery query(url);
+    QCOMPARE(query.queryItems(QUrl::FullyDecoded),
+             (QList<std::pair<QString, QString>>{{u"subject"_s, subject}, {u"body"_s, body}}));
 }
 
 QTEST_GUILESS_MAIN(TestApplication)

@@ -15,12 +15,10 @@ void openHomePage()
 
 void sendSupportRequest()
 {
-    // The pieces go in as they are: QUrl encodes what the hand-over needs.
-    const QString request = u"mailto:"_s + QLatin1StringView(Tessaro::supportAddress)
-            + u"?subject="_s
-            + QCoreApplication::translate("MainWindow", "Subject: Orvel Support Request (From:")
+    const QString subject =
+            QCoreApplication::translate("MainWindow", "Subject: Orvel Support Request (From:")
             + u' ' + QCoreApplication::applicationName() + u" - "_s
-            + QCoreApplication::applicationVersion() + u")&body="_s
-            + QCoreApplication::translate("MainWindow", "Here: your question...");
-    QDesktopServices::openUrl(QUrl(request));
+            + QCoreApplication::applicationVersion() + u')';
+    QDesktopServices::openUrl(Tessaro::supportRequestAddress(
+            subject, QCoreApplication::translate("MainWindow", "Here: your question...")));
 }

@@ -19,4 +19,15 @@ QString homePageAddress()
     return u"http://"_s + QCoreApplication::organizationDomain();
 }
 
+QUrl supportRequestAddress(const QString &subject, const QString &body)
+{
+    // Characters a mail field may hold as they are; "&", "=", "#", "%" and
+    // "+" are encoded, as is anything outside ASCII.
+    const QByteArray keep = "!$'()*,;:@/?";
+    return QUrl::fromEncoded("mailto:" + QByteArray(supportAddress) + "?subject="
+                                     + QUrl::toPercentEncoding(subject, keep)
+                                     + "&body=" + QUrl::toPercentEncoding(body, keep),
+                             QUrl::StrictMode);
+}
+
 } // namespace Tessaro

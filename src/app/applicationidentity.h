@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 namespace Tessaro {
 
@@ -15,5 +16,10 @@ void setApplicationIdentity();
 // "http://" followed by the organization domain: the home page command and the
 // About window's link open the same address.
 QString homePageAddress();
+
+// The support request handed to the e-mail client: a message to the support
+// mailbox with this subject and body. Each is percent-encoded whole, so that
+// no text, translated or not, can add a field of its own.
+QUrl supportRequestAddress(const QString &subject, const QString &body);
 
 } // namespace Tessaro
