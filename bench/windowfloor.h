@@ -2,8 +2,8 @@
 
 #include "form/functionlistmodel.h"
 #include "form/mainwindowform.h"
+#include "form/optionform.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 
 #include <QCoreApplication>
@@ -30,14 +30,14 @@ struct BareForm
     // beyond refilling the lists.
     void showValues()
     {
-        form.functionList->fill();
-        for (int i = 0; i < Tessaro::optionCount; ++i) {
-            form.rows[i].checkBox->setChecked(true);
-            if (form.rows[i].comboBox && form.rows[i].comboBox->count() == 0)
-                form.rows[i].comboBox->addItems(
-                        Tessaro::valueListTexts(Tessaro::optionCatalogue[i].list));
-            form.rows[i].setValue(Tessaro::optionCatalogue[i].defaultValue);
+        form.form->findChild<FunctionListModel *>()->fill();
+        for (const Tessaro::OptionRow &row : Tessaro::optionCatalogue) {
+            auto *combo = form.form->findChild<QComboBox *>(
+                    QStringLiteral("comboBox_") + QLatin1StringView(row.objectStem));
+            if (combo && combo->count() == 0)
+                combo->addItems(Tessaro::valueListTexts(row.list));
         }
+        form.form->setSettings(Tessaro::defaultSettings(true));
     }
 };
 

@@ -47,12 +47,13 @@ QStringList transcript(const QMainWindow *window)
         return QStringList{face->text(QAccessible::Name), face->text(QAccessible::Description),
                            face->text(QAccessible::Value)};
     };
-    for (int row = 0; row < Tessaro::optionCount; ++row) {
-        QWidget *value = valueWidget(window, row);
+    for (const Tessaro::OptionRow &row : Tessaro::optionCatalogue) {
+        const QString stem = QLatin1StringView(row.objectStem);
+        QWidget *value = row.list == Tessaro::ValueList::None ? named(window, u"spinBox_"_s + stem)
+                                                              : named(window, u"comboBox_"_s + stem);
         auto *combo = qobject_cast<QComboBox *>(value);
-        const char *info = Tessaro::optionCatalogue[row].infoLabelName;
-        lines << (QStringList{checkBox(window, row)->text(),
-                              window->findChild<QLabel *>(QLatin1StringView(info))->text()}
+        lines << (QStringList{named<QCheckBox>(window, u"checkBox_"_s + stem)->text(),
+                              named<QLabel>(window, QLatin1StringView(row.infoLabelName))->text()}
                   + accessible(value))
                          .join(u" | "_s);
         QStringList items;

@@ -6,21 +6,17 @@
 #include "config/configurationcommands.h"
 #include "config/configurationfile.h"
 #include "form/elidinglabel.h"
-#include "form/functionlistmodel.h"
 #include "form/mainwindowform.h"
+#include "form/optionform.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -28,9 +24,6 @@
 #include <algorithm>
 
 using Tessaro::Language;
-using Tessaro::optionCatalogue;
-using Tessaro::optionCount;
-using Tessaro::ValueList;
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>())
@@ -150,105 +143,24 @@ void MainWindow::on_action_Generate_For_Several_Units_triggered()
     generateForSeveralUnits();
 }
 
-namespace {
-
-// The width, in the 'X's by which Qt sizes a combo box, that the widest of
-// texts needs. Only these few texts are measured, never every entry of a
-// list, and each as the sum of its characters' advances: cheap enough for
-// every language switch, and never narrower than the text drawn, which
-// kerning only tightens.
-int contentsLength(const QFontMetrics &metrics, const QStringList &texts)
-{
-    int widest = 0;
-    for (const QString &text : texts) {
-        int width = 0;
-        for (QChar character : text)
-            width += metrics.horizontalAdvance(character);
-        widest = std::max(widest, width);
-    }
-    const int character = metrics.horizontalAdvance(u'X');
-    return (widest + character - 1) / character;
-}
-
-// The function entries that can be the widest: the six commands, a folder
-// and a serial command, whose digits all have one width.
-QStringList widestFunctionCandidates(const Tessaro::FunctionTexts &texts)
-{
-    QStringList candidates(texts.commands.begin(), texts.commands.end());
-    candidates << texts.text(Tessaro::firstFolderEntry)
-               << texts.text(Tessaro::firstSerialCommandEntry);
-    return candidates;
-}
-
-} // namespace
-
 void MainWindow::fillValueLists()
 {
-    // One model for the 17 function rows: filling it refills them all. They
-    // share a font, so their width is measured once.
-    ui->functionList->fill();
-    const QFontMetrics metrics(font());
-    const int functionLength =
-            contentsLength(metrics, widestFunctionCandidates(ui->functionList->texts()));
-
-    for (int i = 0; i < optionCount; ++i) {
-        const ValueList list = optionCatalogue[i].list;
-        QComboBox *combo = ui->rows[i].comboBox;
-        switch (list) {
-        case ValueList::None:
-            break;
-        case ValueList::Functions:
-            combo->setMinimumContentsLength(functionLength);
-            break;
-        case ValueList::Power:
-        case ValueList::Monitoring:
-        case ValueList::BaudRates: {
-            // Baud-rate entries carry their rate; the other lists no data.
-            const QStringList texts = Tessaro::valueListTexts(list);
-            combo->clear();
-            for (int entry = 0; entry < int(texts.size()); ++entry)
-                combo->addItem(texts[entry],
-                               list == ValueList::BaudRates ? QVariant(Tessaro::baudRates[entry])
-                                                            : QVariant());
-            combo->setMinimumContentsLength(contentsLength(metrics, texts));
-            break;
-        }
-        }
-    }
+    ui->form->fillValueLists();
 }
 
 void MainWindow::applyDefaultSettings()
 {
-    for (int i = 0; i < optionCount; ++i)
-        ui->rows[i].setValue(optionCatalogue[i].defaultValue);
+    ui->form->setSettings(Tessaro::withDefaultValues(ui->form->settings()));
 }
 
 void MainWindow::selectAllOptions()
 {
-    for (const Ui::OptionRowWidgets &row : ui->rows)
-        row.checkBox->setChecked(true);
+    ui->form->setSettings(Tessaro::withAllTicked(ui->form->settings(), true));
 }
 
 void MainWindow::unselectAllOptions()
 {
-    for (const Ui::OptionRowWidgets &row : ui->rows)
-        row.checkBox->setChecked(false);
-}
-
-Tessaro::FormSettings MainWindow::formSettings() const
-{
-    Tessaro::FormSettings settings;
-    for (int i = 0; i < optionCount; ++i)
-        settings[i] = {ui->rows[i].checkBox->isChecked(), ui->rows[i].value()};
-    return settings;
-}
-
-void MainWindow::setFormSettings(const Tessaro::FormSettings &settings)
-{
-    for (int i = 0; i < optionCount; ++i) {
-        ui->rows[i].checkBox->setChecked(settings[i].enabled);
-        ui->rows[i].setValue(settings[i].value);
-    }
+    ui->form->setSettings(Tessaro::withAllTicked(ui->form->settings(), false));
 }
 
 void MainWindow::showPath(const QString &path)
@@ -256,26 +168,12 @@ void MainWindow::showPath(const QString &path)
     ui->label_Generate_Path->setWholeText(path);
 }
 
-void MainWindow::settleValueEdits()
-{
-    // A field being edited counts as left: what it shows is what is written.
-    for (const Ui::OptionRowWidgets &row : ui->rows) {
-        if (row.spinBox) {
-            row.spinBox->interpretText();
-            row.spinBox->setValue(row.spinBox->value());
-        }
-    }
-}
-
 void MainWindow::fitToDescriptions()
 {
     // Wide enough for every row's whole description beside its value and the
     // scroll bar; never narrower than before, nor larger than the screen less
     // the window's frame (before the first showing, a title bar's height).
-    // The rows' layouts keep the sizes their widgets had until invalidated.
-    for (const Ui::OptionRowWidgets &row : ui->rows)
-        row.layout->invalidate();
-    const int wanted = ui->scrollAreaWidgetContents->sizeHint().width()
+    const int wanted = ui->form->wholeWidth()
             + 2 * ui->scrollArea->frameWidth()
             + ui->scrollArea->verticalScrollBar()->sizeHint().width()
             + ui->verticalLayout_2->contentsMargins().left()
@@ -375,7 +273,7 @@ Language MainWindow::checkedLanguage() const
 
 void MainWindow::generateConfigurationFile()
 {
-    settleValueEdits();
+    ui->form->settleValueEdits();
     const QString path = Tessaro::chooseFileToGenerate(this);
     if (path.isEmpty())
         return;
@@ -385,7 +283,7 @@ void MainWindow::generateConfigurationFile()
 
 void MainWindow::writeConfigurationFile(const QString &path)
 {
-    Tessaro::generateFile(this, path, formSettings());
+    Tessaro::generateFile(this, path, ui->form->settings());
 }
 
 void MainWindow::importConfigurationFile()
@@ -402,16 +300,16 @@ void MainWindow::readConfigurationFile(const QString &path)
     const std::optional<Tessaro::FileReading> reading = Tessaro::readFileToImport(this, path);
     if (!reading)
         return;
-    setFormSettings(Tessaro::importedSettings(Tessaro::importedRows(reading->recognised)));
+    ui->form->setSettings(Tessaro::importedSettings(Tessaro::importedRows(reading->recognised)));
     Tessaro::showImportReport(this, *reading);
 }
 
 void MainWindow::generateForSeveralUnits()
 {
-    settleValueEdits();
+    ui->form->settleValueEdits();
     const std::optional<Tessaro::UnitBatch> batch = Tessaro::chooseUnits(this);
     if (!batch)
         return;
     showPath(batch->folder);
-    Tessaro::generateUnitFiles(this, batch->units, formSettings());
+    Tessaro::generateUnitFiles(this, batch->units, ui->form->settings());
 }

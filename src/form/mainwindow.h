@@ -54,10 +54,7 @@ private:
     void applyDefaultSettings();
     void selectAllOptions();
     void unselectAllOptions();
-    Tessaro::FormSettings formSettings() const;
-    void setFormSettings(const Tessaro::FormSettings &settings);
     void showPath(const QString &path);
-    void settleValueEdits();
     void fitToDescriptions();
     // The one local file, not a folder, that dragged data carries; else empty.
     static QString droppedFile(const QMimeData *data);

@@ -2,35 +2,23 @@
 
 #include "app/language.h"
 #include "app/windowicon.h"
-#include "form/accessiblevaluelist.h"
 #include "form/elidinglabel.h"
-#include "form/functionlistmodel.h"
+#include "form/optionform.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using Tessaro::optionCatalogue;
-using Tessaro::optionCount;
-using Tessaro::OptionRow;
-using Tessaro::ValueList;
 
 namespace Ui {
 
@@ -91,59 +79,12 @@ const ActionEntry actionEntries[] = {
          QT_TRANSLATE_NOOP("MainWindow", "Unselect All options"), nullptr, "UnCheckAll.png", false},
 };
 
-const QColor disabledText(118, 116, 108);
-
-QPalette textPalette(const QColor &colour)
-{
-    QPalette palette;
-    palette.setBrush(QPalette::Active, QPalette::WindowText, colour);
-    palette.setBrush(QPalette::Inactive, QPalette::WindowText, colour);
-    palette.setBrush(QPalette::Disabled, QPalette::WindowText, disabledText);
-    return palette;
-}
-
 QString translated(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
 
-// A label's text as a name: "Volume" for "Volume:", "ID" for "ID :".
-QString withoutColon(const QString &label)
-{
-    return label.endsWith(u':') ? label.chopped(1).trimmed() : label;
-}
-
-// Lets a value widget take the mouse wheel only once the user has given it
-// the keyboard focus, by a click or Tab: otherwise the wheel scrolls the
-// form, and a value never changes under a pointer that merely passes by.
-class WheelOnlyWithFocus : public QObject
-{
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::Wheel || static_cast<QWidget *>(watched)->hasFocus())
-            return false;
-        event->ignore(); // handed on to the scroll area
-        return true;
-    }
-};
-
 } // namespace
-
-int OptionRowWidgets::value() const
-{
-    return spinBox ? spinBox->value() : comboBox->currentIndex();
-}
-
-void OptionRowWidgets::setValue(int value)
-{
-    if (spinBox)
-        spinBox->setValue(value);
-    else
-        comboBox->setCurrentIndex(value);
-}
 
 void MainWindow::setupUi(QMainWindow *window)
 {
@@ -192,82 +133,8 @@ void MainWindow::setupUi(QMainWindow *window)
     scrollArea->setFrameShadow(QFrame::Sunken);
     scrollArea->setLineWidth(0);
     scrollArea->setWidgetResizable(true);
-    scrollAreaWidgetContents = new QWidget();
-    scrollAreaWidgetContents->setObjectName("scrollAreaWidgetContents"_L1);
-    scrollAreaWidgetContents->setGeometry(QRect(0, 0, 483, 854));
-    verticalLayout = new QVBoxLayout(scrollAreaWidgetContents);
-    verticalLayout->setSpacing(6);
-    verticalLayout->setContentsMargins(11, 11, 11, 11);
-    verticalLayout->setObjectName("verticalLayout"_L1);
-
-    nameValueListsForScreenReaders();
-    functionList = new FunctionListModel(window);
-    auto *wheelGuard = new WheelOnlyWithFocus(window);
-    QFont infoFont = font;
-    infoFont.setItalic(true);
-    for (int i = 0; i < optionCount; ++i) {
-        const OptionRow &option = optionCatalogue[i];
-        const QString stem = QLatin1StringView(option.objectStem);
-        OptionRowWidgets &row = rows[i];
-
-        row.layout = new QHBoxLayout();
-        row.layout->setSpacing(6);
-        row.layout->setObjectName(u"horizontalLayout_"_s + stem);
-
-        row.checkBox = new QCheckBox(scrollAreaWidgetContents);
-        row.checkBox->setObjectName(u"checkBox_"_s + stem);
-        row.layout->addWidget(row.checkBox);
-
-        row.infoLabel = new InfoLabel(scrollAreaWidgetContents);
-        row.infoLabel->setObjectName(QLatin1StringView(option.infoLabelName));
-        row.infoLabel->setPalette(textPalette(QColor::fromRgb(option.infoColour)));
-        row.infoLabel->setFont(infoFont);
-        row.infoLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row.layout->addWidget(row.infoLabel);
-
-        QWidget *valueWidget = nullptr;
-        if (option.list == ValueList::None) {
-            row.spinBox = new QSpinBox(scrollAreaWidgetContents);
-            valueWidget = row.spinBox;
-            row.spinBox->setObjectName(u"spinBox_"_s + stem);
-            row.spinBox->setRange(option.minimum, option.maximum);
-            row.spinBox->setValue(option.defaultValue);
-            // A field left blank shows its value again: without this, Qt keeps
-            // a field emptied by Ctrl+U blank while the value stays.
-            QObject::connect(row.spinBox, &QAbstractSpinBox::editingFinished, row.spinBox,
-                             [spinBox = row.spinBox] { spinBox->setValue(spinBox->value()); });
-            // A file dropped on the form is imported, not typed in.
-            row.spinBox->findChild<QLineEdit *>()->setAcceptDrops(false);
-        } else {
-            row.comboBox = new QComboBox(scrollAreaWidgetContents);
-            valueWidget = row.comboBox;
-            row.comboBox->setObjectName(u"comboBox_"_s + stem);
-            // Sized by the width its lists are filled with, never by measuring
-            // each of 2005 entries, and never narrower: the value must show whole.
-            row.comboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-            row.comboBox->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-            if (option.list == ValueList::Functions) {
-                row.comboBox->setModel(functionList);
-                if (auto *view = qobject_cast<QListView *>(row.comboBox->view()))
-                    view->setUniformItemSizes(true);
-            }
-        }
-        valueWidget->setFont(font);
-        valueWidget->setFocusPolicy(Qt::StrongFocus);
-        valueWidget->installEventFilter(wheelGuard);
-        row.layout->addWidget(valueWidget);
-        verticalLayout->addLayout(row.layout);
-
-        if (i < optionCount - 1) {
-            row.line = new QFrame(scrollAreaWidgetContents);
-            row.line->setObjectName(i == 0 ? u"line"_s : u"line_"_s + QString::number(i + 1));
-            row.line->setPalette(textPalette(QColor(172, 168, 153)));
-            row.line->setFrameShadow(QFrame::Plain);
-            row.line->setFrameShape(QFrame::HLine);
-            verticalLayout->addWidget(row.line);
-        }
-    }
-    scrollArea->setWidget(scrollAreaWidgetContents);
+    form = new OptionForm(font);
+    scrollArea->setWidget(form);
     verticalLayout_2->addWidget(scrollArea);
 
     formLayout = new QFormLayout();
@@ -358,21 +225,10 @@ void MainWindow::retranslateUi()
         (this->*entry.action)->setText(translated(entry.text));
     for (std::size_t i = 0; i < Tessaro::languages.size(); ++i)
         languageActions[i]->setText(translated(Tessaro::languages[i].actionText));
-    for (int i = 0; i < optionCount; ++i) {
-        const QString rowLabel = Tessaro::optionLabel(optionCatalogue[i]);
-        const QString info = Tessaro::optionInfo(optionCatalogue[i]);
-        rows[i].checkBox->setText(rowLabel);
-        rows[i].infoLabel->setWholeText(info);
-        // What a screen reader says of the value: the row's name, then its
-        // description.
-        QWidget *value =
-                rows[i].spinBox ? static_cast<QWidget *>(rows[i].spinBox) : rows[i].comboBox;
-        value->setAccessibleName(withoutColon(rowLabel));
-        value->setAccessibleDescription(info);
-    }
+    form->retranslate();
     label->setText(QCoreApplication::translate("MainWindow", "Path:"));
     label_Generate_Path->setWholeText(QString());
-    label_Generate_Path->setAccessibleName(withoutColon(label->text()));
+    label_Generate_Path->setAccessibleName(nameFromLabel(label->text()));
     menuFile->setTitle(QCoreApplication::translate("MainWindow", "&File"));
     menu_Languages->setTitle(QCoreApplication::translate("MainWindow", "&Languages"));
     menu_Help->setTitle(QCoreApplication::translate("MainWindow", "&Help"));

@@ -240,6 +240,20 @@ FormSettings defaultSettings(bool ticked)
     return settings;
 }
 
+FormSettings withDefaultValues(FormSettings settings)
+{
+    for (int i = 0; i < optionCount; ++i)
+        settings[i].value = optionCatalogue[i].defaultValue;
+    return settings;
+}
+
+FormSettings withAllTicked(FormSettings settings, bool ticked)
+{
+    for (OptionSetting &row : settings)
+        row.enabled = ticked;
+    return settings;
+}
+
 int optionIndex(QStringView key)
 {
     for (int i = 0; i < optionCount; ++i) {

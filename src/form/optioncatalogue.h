@@ -82,6 +82,12 @@ using FormSettings = std::array<OptionSetting, optionCount>;
 // Every row at its default, all ticked or all unticked.
 FormSettings defaultSettings(bool ticked);
 
+// The same rows ticked, every value at its default: Apply Default Settings.
+FormSettings withDefaultValues(FormSettings settings);
+
+// The same values, every row ticked or every row unticked.
+FormSettings withAllTicked(FormSettings settings, bool ticked);
+
 // The catalogue row of a key spelled as in the file ("#VOLUME:"); -1 for none.
 int optionIndex(QStringView key);
 

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "form/optioncatalogue.h"
+#include "form/optionform.h"
 
 #include <QStringList>
 
 class QAction;
-class QCheckBox;
 class QLabel;
-class QWidget;
 
 // Shows a form in a failed comparison as a file holds it: its ticked rows.
 namespace Tessaro {
@@ -16,15 +14,26 @@ char *toString(const FormSettings &settings);
 
 namespace TestSupport {
 
-// A main window's parts, found by the object names the catalogue and the form give them.
-QCheckBox *checkBox(const QWidget *window, int row);
-QWidget *valueWidget(const QWidget *window, int row); // the spin box or combo box
+// A window's child of that name; the test stops when there is none.
+template<typename T = QWidget> T *named(const QWidget *window, const QString &name)
+{
+    T *child = window->findChild<T *>(name);
+    if (!child)
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return child;
+}
 QAction *action(const QWidget *window, const QString &name);
 QLabel *pathField(const QWidget *window);
 
-// The form as the window shows it, and set as a user would.
-Tessaro::FormSettings formState(const QWidget *window);
-void setFormState(const QWidget *window, const Tessaro::FormSettings &settings);
+// The form a main window shows, as its data.
+inline Tessaro::FormSettings formState(const QWidget *window)
+{
+    return named<OptionForm>(window, QStringLiteral("scrollAreaWidgetContents"))->settings();
+}
+inline void setFormState(const QWidget *window, const Tessaro::FormSettings &settings)
+{
+    named<OptionForm>(window, QStringLiteral("scrollAreaWidgetContents"))->setSettings(settings);
+}
 
 // Every row at its default, ticked or not, then the rows named as "#KEY:value"
 // (ticked) or "-#KEY:value" (unticked) at that widget value.
