@@ -14,10 +14,10 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_CXX_FLAGS="$sanitizers -fno-omit-frame-pointer" \
     -DTESSARO_BUILD_FUZZERS=ON -DTESSARO_BUILD_TESTS=OFF -DTESSARO_BUILD_BENCHMARKS=OFF \
     -DTESSARO_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build-fuzz --target fuzz_configuration fuzz_preferences fuzz_translation \
+cmake --build build-fuzz --target fuzz_configuration fuzz_translation \
     release_translations fuzz_translation_seeds
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for name in configuration preferences translation; do
+for name in configuration translation; do
     # New inputs go to a scratch folder; the committed seeds stay as they are.
     rm -rf "build-fuzz/corpus-$name"
     mkdir -p "build-fuzz/corpus-$name"
@@ -27,9 +27,8 @@ for name in configuration preferences translation; do
         cp build-fuzz/LanguageData_*.qm build-fuzz/tests/fuzz/*.qm "build-fuzz/corpus-$name"
         seeds= max_len=16384 ;;
     configuration)
+        # The reader's and the preferences' test files, in its subfolders.
         seeds=tests/data max_len=1024 ;;
-    preferences)
-        seeds=tests/data/preferences max_len=1024 ;;
     esac
     echo "Fuzzing the $name reader for $seconds seconds"
     "build-fuzz/tests/fuzz/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 \

@@ -1,10 +1,16 @@
-// libFuzzer: any bytes, read as a configuration file the user picked, and
-// used as a form to write one. What an import would put into the form and
-// report must always make sense, and what is written must read back.
+// libFuzzer: any bytes, read as a configuration file the user picked, used
+// as a form to write one, and read as the preferences file a previous run
+// (or anything else) left beside the program. What an import would put into
+// the form and report must always make sense, and what is written, of either
+// kind, must read back.
 
+#include "app/applicationidentity.h"
+#include "app/preferences.h"
 #include "config/configurationformat.h"
 #include "config/importreport.h"
 #include "fuzz/require.h"
+
+#include <QTextStream>
 
 #include <cstdint>
 
@@ -14,12 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray content =
             QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QList<RecognisedLine> lines = readConfiguration(content).recognised;
+    const FileReading reading = readConfiguration(content);
+    const QList<RecognisedLine> &lines = reading.recognised;
 
     int previousLine = 0;
     for (const RecognisedLine &line : lines) {
         require(line.row >= 0 && line.row < optionCount, "a known row");
         require(line.lineNumber > previousLine, "line numbers increase");
+        require(line.text.startsWith(QLatin1StringView(optionCatalogue[line.row].key)),
+                "the line begins with its key");
         previousLine = line.lineNumber;
         const OptionRow &row = optionCatalogue[line.row];
         require(line.accepted ? line.value >= row.minimum && line.value <= row.maximum
@@ -47,7 +56,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             form[i].value = row.minimum + spread % (row.maximum - row.minimum + 1);
         }
     }
-    require(importedSettings(importedRows(readConfiguration(configurationText(form)).recognised)) == form,
+    const FileReading written = readConfiguration(configurationText(form));
+    require(importedSettings(importedRows(written.recognised)) == form && written.unrecognised.isEmpty(),
             "what is written reads back");
+    for (const UnrecognisedLine &line : reading.unrecognised)
+        require(!line.text.isEmpty() && line.text == line.text.trimmed(), "a line not blank");
+
+    // As preferences: a language only from a first line with tag and
+    // version; written, it reads back.
+    static const bool identified = (setApplicationIdentity(), true);
+    Q_UNUSED(identified);
+    if (const std::optional<Language> language = parsePreferences(content)) {
+        const QString first = QTextStream(content).readLine();
+        require(first.contains(preferencesFormatTag) && first.contains(preferencesFormatVersion),
+                "a first line with tag and version");
+        require(parsePreferences(preferencesText(*language)) == language, "written reads back");
+    }
     return 0;
 }
