@@ -99,8 +99,9 @@ run_program() {
     program=$!
     within 30 "the program's window to appear" window_shown
     pid=$(xprop -id "$window" _NET_WM_PID | awk '{ print $3 }')
-    # The icon's images as numbers: width and height come first.
-    xprop -notype -id "$window" 32c _NET_WM_ICON | grep -q "= 256, 256, " \
+    # The icon's images as numbers, each led by its width and height: the
+    # largest, 256 pixels, must be among them.
+    xprop -notype -id "$window" 32c _NET_WM_ICON | grep -Eq "(= |, )256, 256, " \
         || fail "the window has no icon"
     within 20 "the program to handle a key" handles_keys
     if [ "${1:-}" = choose-french ]; then
