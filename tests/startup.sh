@@ -118,9 +118,6 @@ folder=$(place fifo)
 mkfifo -m 666 "$folder/$preferences"
 shows "preferences a FIFO" "$folder/windowprobe" "checked=action_Fran_ais" action_Fran_ais
 [ -p "$folder/$preferences" ] || fail "the FIFO was replaced"
-folder=$(place "icon fifo")
-mkfifo -m 666 "$folder/ico256x256Win.ico"
-shows "the window icon a FIFO" "$folder/windowprobe" "icon=16x16 32x32 48x48 256x256"
 # An icon file of 1000 images, each (by its header) 4096 pixels wide: none is
 # of a size the window uses, and the built-in icon shows.
 folder=$(place "icon huge")

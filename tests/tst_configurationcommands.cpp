@@ -189,9 +189,13 @@ void TestConfigurationCommands::failuresAreReported()
 void TestConfigurationCommands::generateForSeveralUnits()
 {
     QTemporaryDir folder;
-    // Unit 2 has a file already: named before anything is written, replaced after one yes.
-    QVERIFY(QDir(folder.path()).mkdir(u"ID002"_s));
-    QVERIFY(writeFile(folder.filePath(u"ID002/config.txt"_s), "#ID:099\r\n"));
+    // Unit 2 has a file already, and unit 3 a folder in its file's place:
+    // both named before anything is written; after one yes, unit 2's file
+    // is replaced and unit 3 is said to have failed, and why.
+    const QString second = folder.filePath(u"ID002/config.txt"_s);
+    const QString third = folder.filePath(u"ID003/config.txt"_s);
+    QVERIFY(QDir().mkpath(third) && QDir(folder.path()).mkdir(u"ID002"_s));
+    QVERIFY(writeFile(second, "#ID:099\r\n"));
     setFormState(window.get(), formWith({u"#ID:99"_s, u"#VOLUME:7"_s}));
     const auto chooseThreeUnits = [&folder](QWidget *dialog) {
         dialog->findChild<QSpinBox *>(u"spinBox_Last"_s)->setValue(3);
@@ -208,12 +212,14 @@ void TestConfigurationCommands::generateForSeveralUnits()
     QVERIFY(runCommand(action(window.get(), u"action_Generate_For_Several_Units"_s),
                        {chooseThreeUnits, replace, closeMessage(&shown)}));
 
-    QCOMPARE(named, folder.filePath(u"ID002/config.txt"_s));
-    for (int id = 1; id <= 3; ++id)
+    QCOMPARE(named, second + u'\n' + third);
+    for (int id = 1; id <= 2; ++id)
         QCOMPARE(readAll(folder.filePath(u"ID%1/config.txt"_s.arg(id, 3, 10, QChar(u'0')))),
                  u"#ID:%1\r\n#VOLUME:07\r\n"_s.arg(id, 3, 10, QChar(u'0')).toLatin1());
-    QCOMPARE(shown.text, u"<b>Files written: 3.</b>"_s);
-    QCOMPARE(shown.icon, QMessageBox::Information);
+    QCOMPARE(shown.text, u"<b>Files written: 2.</b>"_s);
+    QCOMPARE(shown.informative,
+             u"Files not written, and why:\n"_s + third + u": Not a regular file"_s);
+    QCOMPARE(shown.icon, QMessageBox::Warning);
     QCOMPARE(pathField(window.get())->text(), folder.path());
 }
 

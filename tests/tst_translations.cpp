@@ -32,10 +32,16 @@ void TestTranslations::onlyWholeFilesHoldTogether_data()
     qToBigEndian(quint32(french.size()), sectionPastEnd.data() + 17);
     qToBigEndian(quint32(french.size()), offsetPastEnd.data() + hashes + 9);
     otherMagic[0] = 'Q';
-    // A whole file of one message: "x" in context "Other".
-    const QByteArray other = french.first(16)
-            + QByteArray::fromHex("42 00000008 00000001 00000000 69 00000012"
-                                  "03 00000002 0078 07 00000005 4f74686572 01");
+    // A whole file of one message record, which its one hash entry names.
+    const auto withRecord = [&french](const char *hex) -> QByteArray {
+        const QByteArray record = QByteArray::fromHex(hex);
+        QByteArray length(4, '\0');
+        qToBigEndian(quint32(record.size()), length.data());
+        return french.first(16) + QByteArray::fromHex("42 00000008 00000001 00000000 69") + length
+                + record;
+    };
+    // "x" in context "Other".
+    const QByteArray other = withRecord("03 00000002 0078 07 00000005 4f74686572 01");
 
     QTest::newRow("French") << french << "MainWindow"_ba << true;
     QTest::newRow("a section past the end") << sectionPastEnd << "MainWindow"_ba << false;
@@ -43,6 +49,21 @@ void TestTranslations::onlyWholeFilesHoldTogether_data()
     QTest::newRow("another magic number") << otherMagic << "MainWindow"_ba << false;
     QTest::newRow("no MainWindow translation") << other << "MainWindow"_ba << false;
     QTest::newRow("its own context") << other << "Other"_ba << true;
+    QTest::newRow("a context ended by a NUL")
+            << withRecord("03 00000002 0078 07 00000006 4f7468657200 01") << "Other"_ba << true;
+    QTest::newRow("four obsolete bytes")
+            << withRecord("05 00000000 03 00000002 0078 07 00000005 4f74686572 01") << "Other"_ba
+            << true;
+    QTest::newRow("an unknown part")
+            << withRecord("0a 00000000 03 00000002 0078 07 00000005 4f74686572 01") << "Other"_ba
+            << false;
+    QTest::newRow("a translation of an odd length")
+            << withRecord("03 00000001 78 07 00000005 4f74686572 01") << "Other"_ba << false;
+    QTest::newRow("an empty translation")
+            << withRecord("03 ffffffff 07 00000005 4f74686572 01") << "Other"_ba << false;
+    QTest::newRow("two contexts") << withRecord(
+            "03 00000002 0078 07 00000005 4f74686572 07 00000001 41 01")
+                                  << "Other"_ba << false;
 }
 
 void TestTranslations::onlyWholeFilesHoldTogether()

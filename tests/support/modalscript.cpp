@@ -88,7 +88,7 @@ Step closeMessage(ShownMessage *shown)
 {
     return [shown](QWidget *widget) {
         auto *box = as<QMessageBox>(widget);
-        *shown = {box->windowTitle(), box->text(), box->icon()};
+        *shown = {box->windowTitle(), box->text(), box->informativeText(), box->icon()};
         box->buttons().constFirst()->click();
     };
 }

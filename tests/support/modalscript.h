@@ -12,6 +12,7 @@ struct ShownMessage
 {
     QString title;
     QString text;
+    QString informative;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
