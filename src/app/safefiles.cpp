@@ -9,6 +9,7 @@
 #    include <cerrno>
 #    include <cstdio>
 #    include <fcntl.h>
+#    include <sys/resource.h>
 #    include <sys/stat.h>
 #    include <unistd.h>
 
@@ -73,8 +74,8 @@ FileStatus systemError()
 bool writeAll(int descriptor, const QByteArray &content)
 {
     for (qsizetype done = 0; done < content.size();) {
-        const ssize_t written = ::write(descriptor, content.constData() + done,
-                                        std::size_t(content.size() - done));
+        const ssize_t written =
+                ::write(descriptor, content.constData() + done, std::size_t(content.size() - done));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -125,6 +126,18 @@ FileStatus rewriteInPlace(int folder, const char *name, const QByteArray &conten
         return systemError();
     if (!S_ISREG(status.st_mode))
         return failed(FileStatus::NotAFile);
+    // A size limit or a full disk must refuse before one old byte is
+    // overwritten: the limit is looked at, and the room for the new bytes
+    // taken, first. Where the file system cannot reserve room, the write
+    // goes on unreserved.
+    struct rlimit limit = {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+        && rlim_t(content.size()) > limit.rlim_cur)
+        return failed(FileStatus::SystemError, EFBIG);
+#    ifdef Q_OS_LINUX
+    if (::fallocate(file.get(), 0, 0, content.size()) != 0 && errno != EOPNOTSUPP)
+        return systemError();
+#    endif
     if (!writeAll(file.get(), content) || ::ftruncate(file.get(), content.size()) != 0
         || ::fdatasync(file.get()) != 0 || !file.close())
         return systemError();
@@ -210,10 +223,10 @@ FileStatus writeFile(const QString &path, const QByteArray &content, Existing ex
     const QByteArray name = QFile::encodeName(info.fileName());
     if (name.isEmpty())
         return failed(FileStatus::NotAFile);
-    const Descriptor folder(::open(QFile::encodeName(info.absolutePath()).constData(),
-                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC
-                                           | (folderLinks == FolderLinks::Refuse ? O_NOFOLLOW
-                                                                                 : 0)));
+    const Descriptor folder(
+            ::open(QFile::encodeName(info.absolutePath()).constData(),
+                   O_RDONLY | O_DIRECTORY | O_CLOEXEC
+                           | (folderLinks == FolderLinks::Refuse ? O_NOFOLLOW : 0)));
     if (folder.get() < 0) {
         const int reason = errno;
         if (folderLinks == FolderLinks::Refuse && QFileInfo(info.absolutePath()).isSymLink())
@@ -222,7 +235,8 @@ FileStatus writeFile(const QString &path, const QByteArray &content, Existing ex
     }
 
     struct stat status = {};
-    const bool exists = ::fstatat(folder.get(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool exists =
+            ::fstatat(folder.get(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
     if (!exists && errno != ENOENT)
         return systemError();
     bool rewritable = false; // a regular file of its own, not a link
@@ -269,8 +283,7 @@ FileStatus writeFile(const QString &path, const QByteArray &content, Existing ex
 
 #else
 
-FileStatus writeFile(const QString &path, const QByteArray &content, Existing existing,
-                     FolderLinks)
+FileStatus writeFile(const QString &path, const QByteArray &content, Existing existing, FolderLinks)
 {
     const QFileInfo info(path);
     if (info.exists() && existing == Existing::Keep)
@@ -287,8 +300,8 @@ FileStatus writeFile(const QString &path, const QByteArray &content, Existing ex
     }
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()
-        || !file.flush() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.flush()
+        || !file.commit())
         return failed(FileStatus::SystemError, EIO);
     return {};
 }

@@ -11,6 +11,7 @@
 
 #ifdef Q_OS_UNIX
 #    include <cerrno>
+#    include <csignal>
 #    include <fcntl.h>
 #endif
 
@@ -39,7 +40,7 @@ Status usage(const std::vector<std::unique_ptr<Command>> &commands)
              u"Commands:\n"_s.arg(QCoreApplication::applicationName());
     for (const auto &command : commands)
         out() << u"  %1 %2\n      %3\n"_s.arg(command->name(), command->synopsis(),
-                                               command->description());
+                                              command->description());
     out() << u"\n%1 COMMAND --help describes a command's options.\n"_s.arg(
             QCoreApplication::applicationName());
     return Fine;
@@ -74,6 +75,11 @@ int main(int argc, char *argv[])
 {
 #ifdef Q_OS_UNIX
     holdClosedStandardDescriptors();
+    // A closed pipe or a file size limit fails the write that meets it, which
+    // is then reported, instead of ending the program without a word and
+    // leaving a half-written temporary file behind.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
     Tessaro::setApplicationIdentity();
     QCoreApplication::setApplicationName(u"tessaro-config"_s);
