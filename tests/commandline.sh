@@ -35,7 +35,7 @@ same() { cmp -s "$2" "$3" || fail "$1: $2 differs from $3"; }
 
 cp "$data/default-config.txt" clean.txt
 cp "$data/set-config.txt" kept.txt
-printf '; unit 5\n#ID:5\n\n#POWER:7\n' >error.txt
+printf '; unit 5\n#ID:5\n\n#POWER:7\n#ID:5x\n' >error.txt
 printf '' >empty.txt
 printf 'root:x:0:0:root:/root:/bin/sh\n\n' >passwd.txt
 mkfifo fifo.txt
@@ -45,9 +45,11 @@ chmod 644 ./*.txt
 expect "check, a clean file and an empty one" 0 "clean.txt: 23 recognised, 0 refused, 0 ignored
 empty.txt: 0 recognised, 0 refused, 0 ignored" check clean.txt empty.txt
 expect "check, findings" 1 "#POWER:-----------------------> ERROR Line(4)
-(standard input): 2 recognised, 1 refused, 1 ignored
+#ID:--------------------------> OK
+(standard input): 3 recognised, 1 refused, 1 ignored
 (standard input):1: not recognised
-(standard input):4: \"#POWER:7\" refused (accepts 0 or 1)" check - <error.txt
+(standard input):4: \"#POWER:7\" refused (accepts 0 or 1)
+(standard input):5: \"#ID:5x\" read as 005" check - <error.txt
 expect "check, a FIFO" 2 "cannot read fifo.txt: Not a regular file" check fifo.txt
 expect "check, over 1 MiB" 2 "cannot read big.txt: Larger than 1 MiB" check big.txt
 
@@ -66,6 +68,7 @@ expect "generate from standard input, to standard output" 1 "(standard input):4:
 printf '#ID:005\r\n#POWER:0\r\n' >expected.txt
 same "generate to standard output" out expected.txt
 
+expect "check --help" 0 "Usage: tessaro-config check FILE..." check --help
 # Options a command does not take are refused.
 expect "check --set" 2 "check: Unknown option 'set'" check --set VOLUME=1 clean.txt
 expect "generate --ids" 2 "generate: Unknown option 'ids'" generate --ids 1-2
@@ -73,22 +76,19 @@ expect "batch -o" 2 "batch: Unknown option 'o'" batch --ids 1-2 --out-dir units 
 
 # Standard output that takes nothing: full, closed, or past a size limit.
 for command in "check clean.txt" "generate -o -" "batch --ids 1-1 --out-dir full --force"; do
-    for output in full closed; do
-        # shellcheck disable=SC2086
-        if [ $output = full ]; then
-            as_user "$program" $command >/dev/full 2>err
-        else
-            as_user "$program" $command >&- 2>err
-        fi
+    for output in ">/dev/full" ">&-"; do
+        eval 'as_user "$program" $command' "$output" '2>err'
         [ $? -eq 2 ] && grep -q "cannot write to standard output" err ||
             fail "$command, standard output $output: not exit status 2"
     done
 done
-sh -c 'trap "" XFSZ; exec prlimit --fsize=10 "$@" generate -o - >limited' sh "$program" 2>/dev/null
+prlimit --fsize=10 "$program" generate -o - >limited 2>/dev/null
 [ $? -eq 2 ] || fail "generate -o -, past a file size limit: not exit status 2"
+yes '#ID:1' | head -n 100000 >many.txt
+{ "$program" check many.txt 2>err; echo $? >status; } | head -c 1 >/dev/null
+[ "$(cat status)" -eq 2 ] && grep -q "Broken pipe" err || fail "check, a pipe closed: not exit status 2"
 # A full disk: writes past 100 bytes fail.
-sh -c 'trap "" XFSZ; exec prlimit --fsize=100 "$@"' sh "$program" generate --force \
-    >out 2>err && fail "generate, disk full: exit status 0"
+prlimit --fsize=100 "$program" generate --force >out 2>err && fail "generate, disk full: exit status 0"
 same "generate, disk full" config.txt kept.txt
 
 # What stands at the name is never written through, and only a regular file
@@ -113,11 +113,14 @@ expect "generate --force in a folder that takes no file" 0 "" \
     generate -o locked/config.txt --force --set VOLUME=20 --set INPUT01=RS042 \
     --set BAUDRATE=38400 --unset BOOT
 same "generate --force in a folder that takes no file" locked/config.txt kept.txt
+as_user prlimit --fsize=100 "$program" generate -o locked/config.txt --force >out 2>err &&
+    fail "generate --force in place, disk full: exit status 0"
+same "generate --force in place, disk full" locked/config.txt kept.txt
 expect "generate, a name that is not UTF-8" 2 "not valid UTF-8" generate -o "$(printf 'out\376')"
 [ -z "$(find . -name 'out?*')" ] || fail "a file named other than given was written"
 
 expect "batch, three units" 1 "$folder/units/unit-003/config.txt" batch --ids 1-3 \
-    --out-dir "$folder/units" --name unit-%1 --from error.txt --set ID=200
+    --out-dir "$folder/units" --name unit-%1 --from error.txt --set ID=99
 printf '#ID:003\r\n#POWER:0\r\n' >expected.txt
 same "batch, three units" units/unit-003/config.txt expected.txt
 expect "batch over existing files" 2 "unit-002/config.txt already exists; --force" \

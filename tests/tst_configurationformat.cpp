@@ -4,6 +4,7 @@
 #include "config/configurationformat.h"
 #include "config/importreport.h"
 #include "config/unitfiles.h"
+#include "form/functionlistmodel.h"
 #include "support/files.h"
 #include "support/formaccess.h"
 
@@ -53,6 +54,8 @@ private slots:
     void settingsInTheFilesSpelling_data();
     void settingsInTheFilesSpelling();
     void unitFiles();
+    void functionByNumber_data();
+    void functionByNumber();
 };
 
 void TestConfigurationFormat::writesAndReadsBackTheFile_data()
@@ -88,9 +91,20 @@ void TestConfigurationFormat::readsLineByLine()
         transcript << u"== "_s + name << reportEntries(reading.recognised);
         for (const UnrecognisedLine &line : reading.unrecognised)
             transcript << u"-- not recognised: line %1: %2"_s.arg(line.lineNumber).arg(line.text);
+        // What each row took, and refused.
+        const ImportedRows rows = importedRows(reading.recognised);
+        for (int row = 0; row < optionCount; ++row) {
+            QString found = u"-- "_s + QLatin1StringView(optionCatalogue[row].key);
+            if (const auto &taken = rows[row].taken)
+                found += u" takes line %1%2"_s.arg(taken->lineNumber)
+                                 .arg(readInPart(*taken) ? u" in part"_s : QString());
+            for (const RecognisedLine &line : rows[row].refused)
+                found += u" refuses line %1"_s.arg(line.lineNumber);
+            if (rows[row].named)
+                transcript << found;
+        }
         transcript << u"-- written back"_s
-                   << QString::fromLatin1(
-                              configurationText(importedSettings(importedRows(reading.recognised))))
+                   << QString::fromLatin1(configurationText(importedSettings(rows)))
                               .split(u"\r\n"_s, Qt::SkipEmptyParts);
     }
     QCOMPARE(transcript, golden(QFINDTESTDATA("data/reading.golden"), transcript));
@@ -130,9 +144,10 @@ void TestConfigurationFormat::settingsInTheFilesSpelling_data()
     QTest::newRow("an ID with its zeros") << u"ID=007"_s << u"#ID:007"_s;
     QTest::newRow("a serial command") << u"INPUT01=RS042"_s << u"#INPUT01:RS042"_s;
     QTest::newRow("a baud rate") << u"BAUDRATE=38400"_s << u"#BAUDRATE:38400"_s;
-    const char *refused[] = {"VOLUME=100", "ID=1000", "POWER=10", "BAUDRATE=3840099",
-                             "INPUT01=FOLDER0012", "INPUT01=PLAYX", "VOLUME=-5", "VOLUME==20",
-                             "VOLUME=", "VOLUME= 20", "BUTTON1=play", "VOLUME=65"};
+    const char *refused[] = {
+            "VOLUME=100",    "ID=1000",   "POWER=10",   "BAUDRATE=3840099", "INPUT01=FOLDER0012",
+            "INPUT01=PLAYX", "VOLUME=-5", "VOLUME==20", "VOLUME=",          "VOLUME= 20",
+            "BUTTON1=play",  "VOLUME=65"};
     for (const char *setting : refused)
         QTest::newRow(setting) << QString::fromLatin1(setting) << u"refused"_s;
     QTest::newRow("no such key") << u"VOLUMES=1"_s << u"unknown"_s;
@@ -155,17 +170,43 @@ void TestConfigurationFormat::unitFiles()
     // A folder name holds the ID, and stays a name inside the target folder.
     for (const QString &refused : {u"unit"_s, u"../%1"_s, u"a/%1"_s, u"%1\\x"_s})
         QVERIFY2(!isUnitFolderPattern(refused), qPrintable(refused));
-    QVERIFY(isUnitFolderPattern(u"hall %1 left"_s));
-    QStringList made;
-    for (const UnitFile &unit : Tessaro::unitFiles(u"/target"_s, u"hall %1 left"_s, 9, 11)) {
-        made.append(unit.path);
-        QCOMPARE(configurationText(unitSettings(formWith({}), unit.id)),
-                 u"#ID:%1\r\n"_s.arg(unit.id, 3, 10, QChar(u'0')).toLatin1());
-    }
-    QCOMPARE(made,
-             QStringList({u"/target/hall 009 left/config.txt"_s,
-                          u"/target/hall 010 left/config.txt"_s,
-                          u"/target/hall 011 left/config.txt"_s}));
+    const QList<UnitFile> units = Tessaro::unitFiles(u"/target"_s, u"hall %1 left"_s, 9, 10);
+    QCOMPARE(units.last().path, u"/target/hall 010 left/config.txt"_s);
+    QCOMPARE(configurationText(unitSettings(formWith({}), units.last().id)), "#ID:010\r\n"_ba);
+}
+
+void TestConfigurationFormat::functionByNumber_data()
+{
+    // What a list's keyboard search finds from Folder 005 on, as typed so far.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("found"); // the entry's text, empty for none
+    const char *const rows[][2] = {{"7", "Folder 007"},
+                                   {"07", "Folder 007"},
+                                   {"007", "Folder 007"},
+                                   {"123", "Folder 123"},
+                                   {"0", "Folder 000"},
+                                   {"0007", ""},
+                                   {"s12", "Serial Command 012"},
+                                   {"R999", "Serial Command 999"},
+                                   {"s0", ""},
+                                   {"s1000", ""},
+                                   {"s", "Serial Command 001"},
+                                   {"Fo", "Folder 006"},
+                                   {"x", ""}};
+    for (const auto &[typed, found] : rows)
+        QTest::newRow(typed) << QString::fromLatin1(typed) << QString::fromLatin1(found);
+}
+
+void TestConfigurationFormat::functionByNumber()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, found);
+    FunctionListModel list;
+    QCOMPARE(list.match(list.index(0), Qt::DisplayRole, u"7"_s), QModelIndexList());
+    list.fill();
+    const QModelIndexList matches =
+            list.match(list.index(firstFolderEntry + 6), Qt::DisplayRole, typed);
+    QCOMPARE(matches.value(0).data().toString(), found);
 }
 
 QTEST_APPLESS_MAIN(TestConfigurationFormat)

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <tuple>
+
 using namespace Qt::StringLiterals;
 
 class TestTranslations : public QObject
@@ -49,21 +51,21 @@ void TestTranslations::onlyWholeFilesHoldTogether_data()
     QTest::newRow("another magic number") << otherMagic << "MainWindow"_ba << false;
     QTest::newRow("no MainWindow translation") << other << "MainWindow"_ba << false;
     QTest::newRow("its own context") << other << "Other"_ba << true;
-    QTest::newRow("a context ended by a NUL")
-            << withRecord("03 00000002 0078 07 00000006 4f7468657200 01") << "Other"_ba << true;
-    QTest::newRow("four obsolete bytes")
-            << withRecord("05 00000000 03 00000002 0078 07 00000005 4f74686572 01") << "Other"_ba
-            << true;
-    QTest::newRow("an unknown part")
-            << withRecord("0a 00000000 03 00000002 0078 07 00000005 4f74686572 01") << "Other"_ba
-            << false;
-    QTest::newRow("a translation of an odd length")
-            << withRecord("03 00000001 78 07 00000005 4f74686572 01") << "Other"_ba << false;
-    QTest::newRow("an empty translation")
-            << withRecord("03 ffffffff 07 00000005 4f74686572 01") << "Other"_ba << false;
-    QTest::newRow("two contexts") << withRecord(
-            "03 00000002 0078 07 00000005 4f74686572 07 00000001 41 01")
-                                  << "Other"_ba << false;
+    // Records of "x" in "Other", each with something more, or something wrong.
+    const std::tuple<const char *, const char *, bool> records[] = {
+            {"a context ended by a NUL", "03 00000002 0078 07 00000006 4f7468657200 01", true},
+            {"four obsolete bytes", "05 00000000 03 00000002 0078 07 00000005 4f74686572 01", true},
+            {"an unknown part", "0a 00000000 03 00000002 0078 07 00000005 4f74686572 01", false},
+            {"a translation of an odd length", "03 00000001 78 07 00000005 4f74686572 01", false},
+            {"an empty translation", "03 ffffffff 07 00000005 4f74686572 01", false},
+            {"two contexts", "03 00000002 0078 07 00000005 4f74686572 07 00000001 41 01", false}};
+    for (const auto &[name, hex, holds] : records)
+        QTest::newRow(name) << withRecord(hex) << "Other"_ba << holds;
+    // The contexts table lrelease writes when compressing: one bucket, whose
+    // chain at pool position 2 holds "Other", then ends.
+    QTest::newRow("a contexts table") << QByteArray(other).insert(
+            16, QByteArray::fromHex("2f 0000000d 0001 0001 0000 05 4f74686572 00"))
+                                      << "Other"_ba << true;
 }
 
 void TestTranslations::onlyWholeFilesHoldTogether()

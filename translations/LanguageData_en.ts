@@ -486,6 +486,78 @@
         <source>Larger than %1 MiB</source>
         <translation>Larger than %1 MiB</translation>
     </message>
+    <message>
+        <source>line %1: &quot;%2&quot;</source>
+        <translation>line %1: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4.</source>
+        <translation>%1: %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>File Preview</source>
+        <translation>File Preview</translation>
+    </message>
+    <message>
+        <source>(empty file)</source>
+        <translation>(empty file)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>File &amp;Preview</source>
+        <translation>File &amp;Preview</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; was refused; the row keeps %3.</source>
+        <translation>Line %1: &quot;%2&quot; was refused; the row keeps %3.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; was read as %3.</source>
+        <translation>Line %1: &quot;%2&quot; was read as %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1: &quot;%2&quot; was read as %3; the unit reads %n digit(s).</source>
+        <translation>
+            <numerusform>Line %1: &quot;%2&quot; was read as %3; the unit reads %n digit.</numerusform>
+            <numerusform>Line %1: &quot;%2&quot; was read as %3; the unit reads %n digits.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) not recognised</source>
+        <translation>
+            <numerusform>%n line not recognised</numerusform>
+            <numerusform>%n lines not recognised</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n setting(s) read</source>
+        <translation>
+            <numerusform>%n setting read</numerusform>
+            <numerusform>%n settings read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n refused</numerusform>
+            <numerusform>%n refused</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>

@@ -486,6 +486,78 @@
         <source>Larger than %1 MiB</source>
         <translation>Plus de %1 Mio</translation>
     </message>
+    <message>
+        <source>line %1: &quot;%2&quot;</source>
+        <translation>ligne %1&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4.</source>
+        <translation>%1&#xa0;: %2, %3, %4.</translation>
+    </message>
+    <message>
+        <source>File Preview</source>
+        <translation>Aperçu du fichier</translation>
+    </message>
+    <message>
+        <source>(empty file)</source>
+        <translation>(fichier vide)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>File &amp;Preview</source>
+        <translation>&amp;Aperçu du fichier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; was refused; the row keeps %3.</source>
+        <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» a été refusée&#xa0;; le réglage reste à %3.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; was read as %3.</source>
+        <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» a été lue comme %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1: &quot;%2&quot; was read as %3; the unit reads %n digit(s).</source>
+        <translation>
+            <numerusform>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» a été lue comme %3&#xa0;; l&apos;unité lit %n chiffre.</numerusform>
+            <numerusform>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» a été lue comme %3&#xa0;; l&apos;unité lit %n chiffres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) not recognised</source>
+        <translation>
+            <numerusform>%n ligne non reconnue</numerusform>
+            <numerusform>%n lignes non reconnues</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n setting(s) read</source>
+        <translation>
+            <numerusform>%n réglage lu</numerusform>
+            <numerusform>%n réglages lus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n refusé</numerusform>
+            <numerusform>%n refusés</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>

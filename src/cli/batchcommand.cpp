@@ -22,8 +22,8 @@ QList<QCommandLineOption> BatchCommand::options() const
                    {u"name"_s,
                     u"Each unit's folder name, %1 standing for the ID in three digits."_s,
                     u"PATTERN"_s, defaultUnitFolderPattern},
-           }
-            + formOptions() << forceOption();
+           } + formOptions()
+            << forceOption();
 }
 
 Status BatchCommand::execute(const QCommandLineParser &parser)
@@ -39,7 +39,7 @@ Status BatchCommand::execute(const QCommandLineParser &parser)
         return complain(Failure,
                         u"--name %1: a folder name holding %2 for the ID"_s.arg(pattern, u"%1"_s));
     Status status = Fine;
-    const std::optional<FormSettings> form = formFromOptions(parser, true, status);
+    const std::optional<FormSettings> form = formFromOptions(parser, status);
     if (!form)
         return status;
 
@@ -54,7 +54,7 @@ Status BatchCommand::execute(const QCommandLineParser &parser)
     };
     steps.done = [](const UnitFile &unit, const FileStatus &written) {
         if (written.ok())
-            out() << unit.path << u"\n"_s;
+            out() << printable(unit.path) << u"\n"_s;
         else
             complain(Failure, u"cannot write %1: %2"_s.arg(unit.path, fileProblemText(written)));
     };

@@ -44,9 +44,23 @@ Output &out()
     return output;
 }
 
+QString printable(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            shown += u"\\x%1"_s.arg(c.unicode(), 2, 16, QChar(u'0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 Status complain(Status status, const QString &message)
 {
-    QTextStream(stderr) << QCoreApplication::applicationName() << ": " << message << Qt::endl;
+    QTextStream(stderr) << QCoreApplication::applicationName() << ": " << printable(message)
+                        << Qt::endl;
     return status;
 }
 
@@ -63,8 +77,12 @@ Status Command::run(const QStringList &arguments)
     const QCommandLineOption help = parser.addHelpOption();
     parser.addOptions(options());
     const QString program = QCoreApplication::applicationName();
-    if (!parser.parse(arguments))
-        return complain(Failure, u"%1: %2; see %3 %1 --help"_s.arg(m_name, parser.errorText(), program));
+    if (!parser.parse(arguments)) {
+        QString error = parser.errorText();
+        if (error.endsWith(u'.'))
+            error.chop(1);
+        return complain(Failure, u"%1: %2; see %3 %1 --help"_s.arg(m_name, error, program));
+    }
     if (parser.isSet(help) || parser.isSet(u"help-all"_s)) {
         // Qt's usage line names neither the command nor its arguments.
         out() << u"Usage: %1 %2 %3\n"_s.arg(program, m_name, m_synopsis) << m_description
@@ -72,8 +90,9 @@ Status Command::run(const QStringList &arguments)
         return Fine;
     }
     if (!takesFiles() && !parser.positionalArguments().isEmpty())
-        return complain(Failure, u"%1: unexpected argument %2; see %3 %1 --help"_s.arg(
-                                         m_name, parser.positionalArguments().constFirst(), program));
+        return complain(Failure,
+                        u"%1: unexpected argument %2; see %3 %1 --help"_s.arg(
+                                m_name, parser.positionalArguments().constFirst(), program));
     return execute(parser);
 }
 
@@ -84,15 +103,15 @@ QCommandLineOption forceOption()
 
 QCommandLineOption idsOption()
 {
-    return {u"ids"_s,
-            u"The units' IDs, %1 to %2."_s.arg(firstUnitId).arg(lastUnitId),
+    return {u"ids"_s, u"The units' IDs, %1 to %2."_s.arg(firstUnitId).arg(lastUnitId),
             u"FIRST-LAST"_s};
 }
 
 QList<QCommandLineOption> formOptions()
 {
     return {
-            {u"from"_s, u"Start from what an import of FILE leaves in the form; - reads standard input."_s,
+            {u"from"_s,
+             u"Start from what an import of FILE leaves in the form; - reads standard input."_s,
              u"FILE"_s},
             {u"set"_s, u"Set a row, spelled as in the file: VOLUME=20, INPUT01=FOLDER001."_s,
              u"KEY=VALUE"_s},
@@ -108,14 +127,15 @@ std::optional<std::pair<int, int>> unitIds(const QCommandLineParser &parser)
     const int last = dash < 0 ? -1 : wholeNumber(QStringView(text).mid(dash + 1));
     if (first < firstUnitId || last > lastUnitId || first > last) {
         complain(Failure,
-                 u"--ids %1: give FIRST-LAST, from %2 to %3"_s.arg(text).arg(firstUnitId).arg(lastUnitId));
+                 u"--ids %1: give FIRST-LAST, from %2 to %3"_s.arg(text)
+                         .arg(firstUnitId)
+                         .arg(lastUnitId));
         return std::nullopt;
     }
     return std::pair{first, last};
 }
 
-std::optional<FormSettings> formFromOptions(const QCommandLineParser &parser, bool unitIdsWin,
-                                            Status &status)
+std::optional<FormSettings> formFromOptions(const QCommandLineParser &parser, Status &status)
 {
     FormSettings settings = defaultSettings(true);
     status = Fine;
@@ -128,23 +148,26 @@ std::optional<FormSettings> formFromOptions(const QCommandLineParser &parser, bo
         }
         status = reportFindings(from, *reading);
         if (reading->recognised.isEmpty()) {
-            status = complain(Findings,
-                              u"%1: no setting recognised; nothing written"_s.arg(displayName(from)));
+            status = complain(
+                    Findings,
+                    u"%1: no setting recognised; nothing written"_s.arg(displayName(from)));
             return std::nullopt;
         }
         settings = importedSettings(importedRows(reading->recognised));
     }
-    const int idRow = optionIndex(u"#ID:");
     for (const QString &setting : parser.values(u"set"_s)) {
         const Setting set = applySetting(settings, setting);
         if (set.row < 0) {
-            status = complain(Failure, u"--set %1: no such key"_s.arg(setting));
+            status = complain(Failure,
+                              setting.contains(u'=') ? u"--set %1: no such key"_s.arg(setting)
+                                                     : u"--set %1: give KEY=VALUE"_s.arg(setting));
             return std::nullopt;
         }
-        if (!set.accepted && !(unitIdsWin && set.row == idRow)) {
-            status = complain(Findings,
-                              u"--set %1: %2 accepts %3"_s.arg(setting, setting.section(u'=', 0, 0),
-                                                              acceptedValues(optionCatalogue[set.row])));
+        if (!set.accepted) {
+            status = complain(
+                    Findings,
+                    u"--set %1: %2 accepts %3"_s.arg(setting, setting.section(u'=', 0, 0),
+                                                     acceptedValues(optionCatalogue[set.row])));
             return std::nullopt;
         }
     }
@@ -161,7 +184,7 @@ std::optional<FormSettings> formFromOptions(const QCommandLineParser &parser, bo
 
 QString displayName(const QString &path)
 {
-    return path == u"-" ? u"(standard input)"_s : path;
+    return path == u"-" ? u"(standard input)"_s : printable(path);
 }
 
 std::optional<FileReading> readInput(const QString &path)
@@ -181,10 +204,14 @@ Status reportFindings(const QString &path, const FileReading &reading)
 {
     QList<std::pair<int, QString>> findings;
     for (const RecognisedLine &line : reading.recognised) {
+        const OptionRow &row = optionCatalogue[line.row];
         if (!line.accepted)
             findings.append({line.lineNumber,
-                             u"\"%1\" refused (accepts %2)"_s.arg(
-                                     line.text, acceptedValues(optionCatalogue[line.row]))});
+                             u"\"%1\" refused (accepts %2)"_s.arg(line.text, acceptedValues(row))});
+        else if (readInPart(line))
+            findings.append(
+                    {line.lineNumber,
+                     u"\"%1\" read as %2"_s.arg(line.text, fileValueText(row, line.value))});
     }
     for (const UnrecognisedLine &line : reading.unrecognised)
         findings.append({line.lineNumber, u"not recognised"_s});
@@ -192,7 +219,7 @@ Status reportFindings(const QString &path, const FileReading &reading)
               [](const auto &a, const auto &b) { return a.first < b.first; });
     QTextStream errors(stderr);
     for (const auto &[lineNumber, message] : std::as_const(findings))
-        errors << displayName(path) << ':' << lineNumber << ": " << message << '\n';
+        errors << displayName(path) << ':' << lineNumber << ": " << printable(message) << '\n';
     return findings.isEmpty() ? Fine : Findings;
 }
 

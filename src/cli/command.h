@@ -76,12 +76,14 @@ QList<QCommandLineOption> formOptions(); // --from, --set, --unset
 std::optional<std::pair<int, int>> unitIds(const QCommandLineParser &parser);
 
 // The form the written files start from: what the window shows at start, or
-// what an import of --from leaves; then every --set and --unset. With
-// unitIdsWin, the ID row is left to each unit. Nothing, once said why, when
-// the options make no form; status is then the exit status, else Findings
-// when --from had findings.
-std::optional<FormSettings> formFromOptions(const QCommandLineParser &parser, bool unitIdsWin,
-                                            Status &status);
+// what an import of --from leaves; then every --set and --unset. Nothing,
+// once said why, when the options make no form; status is then the exit
+// status, else Findings when --from had findings.
+std::optional<FormSettings> formFromOptions(const QCommandLineParser &parser, Status &status);
+
+// Text from a file or the command line as a terminal may show it: control
+// characters, which could move the cursor or retitle the window, as \xNN.
+QString printable(const QString &text);
 
 // How a file is named in messages: "-" is standard input.
 QString displayName(const QString &path);

@@ -15,17 +15,16 @@ GenerateCommand::GenerateCommand()
 
 QList<QCommandLineOption> GenerateCommand::options() const
 {
-    return formOptions()
-            << QCommandLineOption({u"o"_s, u"output"_s},
-                                  u"The file to write, - for standard output."_s, u"FILE"_s,
-                                  u"config.txt"_s)
-            << forceOption();
+    return formOptions() << QCommandLineOption({u"o"_s, u"output"_s},
+                                               u"The file to write, - for standard output."_s,
+                                               u"FILE"_s, u"config.txt"_s)
+                         << forceOption();
 }
 
 Status GenerateCommand::execute(const QCommandLineParser &parser)
 {
     Status status = Fine;
-    const std::optional<FormSettings> form = formFromOptions(parser, false, status);
+    const std::optional<FormSettings> form = formFromOptions(parser, status);
     if (!form)
         return status;
     const QByteArray text = configurationText(*form);
@@ -34,8 +33,8 @@ Status GenerateCommand::execute(const QCommandLineParser &parser)
         out().write(text);
         return status;
     }
-    const FileStatus written = writeFile(
-            path, text, parser.isSet(u"force"_s) ? Existing::Replace : Existing::Keep);
+    const FileStatus written =
+            writeFile(path, text, parser.isSet(u"force"_s) ? Existing::Replace : Existing::Keep);
     if (written.problem == FileStatus::Exists)
         return complain(Failure, u"%1 already exists; --force replaces it"_s.arg(path));
     if (!written.ok())

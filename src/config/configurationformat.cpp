@@ -105,8 +105,9 @@ std::optional<int> acceptedValue(const OptionRow &row, QStringView afterKey)
     return widgetValue;
 }
 
-// The value text written for a row's widget value.
-QString valueText(const OptionRow &row, int value)
+} // namespace
+
+QString fileValueText(const OptionRow &row, int value)
 {
     switch (row.list) {
     case ValueList::None:
@@ -123,8 +124,6 @@ QString valueText(const OptionRow &row, int value)
     }
     return {};
 }
-
-} // namespace
 
 QString functionValueName(int index)
 {
@@ -166,7 +165,7 @@ QByteArray configurationText(const FormSettings &settings)
             continue;
         const OptionRow &row = optionCatalogue[i];
         text += row.key;
-        text += valueText(row, settings[i].value).toLatin1();
+        text += fileValueText(row, settings[i].value).toLatin1();
         text += "\r\n";
     }
     return text;
@@ -216,9 +215,12 @@ ImportedRows importedRows(const QList<RecognisedLine> &lines)
 {
     ImportedRows rows;
     for (const RecognisedLine &line : lines) {
-        rows[line.row].named = true;
+        ImportedRow &row = rows[line.row];
+        row.named = true;
         if (line.accepted)
-            rows[line.row].value = line.value;
+            row.taken = line;
+        else
+            row.refused.append(line);
     }
     return rows;
 }
@@ -228,19 +230,29 @@ FormSettings importedSettings(const ImportedRows &rows)
     FormSettings settings = defaultSettings(false);
     for (int i = 0; i < optionCount; ++i) {
         settings[i].enabled = rows[i].named;
-        if (rows[i].value)
-            settings[i].value = *rows[i].value;
+        if (rows[i].taken)
+            settings[i].value = rows[i].taken->value;
     }
     return settings;
 }
 
+bool readInPart(const RecognisedLine &line)
+{
+    const OptionRow &row = optionCatalogue[line.row];
+    return line.accepted
+            && typedValue(row, QStringView(line.text).sliced(qstrlen(row.key))) != line.value;
+}
+
 int wholeNumber(QStringView text)
 {
-    if (text.isEmpty() || text.size() > 9)
+    if (text.isEmpty())
         return -1;
     int number = 0;
+    int digits = 0; // after the leading zeros
     for (QChar c : text) {
         if (c < u'0' || c > u'9')
+            return -1;
+        if ((number > 0 || c != u'0') && ++digits > 9)
             return -1;
         number = number * 10 + (c.unicode() - u'0');
     }
@@ -276,8 +288,7 @@ std::optional<int> typedValue(const OptionRow &row, QStringView text)
 Setting applySetting(FormSettings &form, QStringView setting)
 {
     const qsizetype equals = setting.indexOf(u'=');
-    const int row =
-            equals < 0 ? -1 : optionIndex(QString(u'#' + setting.first(equals) + u':'));
+    const int row = equals < 0 ? -1 : optionIndex(QString(u'#' + setting.first(equals) + u':'));
     if (row < 0)
         return {};
     const std::optional<int> value = typedValue(optionCatalogue[row], setting.mid(equals + 1));

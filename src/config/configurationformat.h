@@ -56,12 +56,13 @@ struct FileReading
 };
 FileReading readConfiguration(const QByteArray &content);
 
-// What an import leaves in each row: whether a line named it, and the last
-// value accepted for it, if any.
+// What an import found for each row: whether a line named it, the line
+// whose value it takes (the last accepted), and the lines it refused.
 struct ImportedRow
 {
     bool named = false;
-    std::optional<int> value;
+    std::optional<RecognisedLine> taken;
+    QList<RecognisedLine> refused;
 };
 using ImportedRows = std::array<ImportedRow, optionCount>;
 ImportedRows importedRows(const QList<RecognisedLine> &lines);
@@ -70,6 +71,13 @@ ImportedRows importedRows(const QList<RecognisedLine> &lines);
 // value accepted for it or else its default; the other rows unticked at
 // their defaults.
 FormSettings importedSettings(const ImportedRows &rows);
+
+// A value as the file writes it: "005" for ID 5, "FOLDER001", "38400".
+QString fileValueText(const OptionRow &row, int value);
+
+// Whether an accepted line held more than the device read of it, as
+// "#VOLUME:100" read as 10: its value typed by hand would not be the same.
+bool readInPart(const RecognisedLine &line);
 
 // What a row accepts, in the file's spelling: "0 to 64", "0 or 1",
 // "9600, 19200 or 38400", the function names.
@@ -80,7 +88,8 @@ QString acceptedValues(const OptionRow &row);
 // for anything else; unlike a file's line, nothing is cut or dropped.
 std::optional<int> typedValue(const OptionRow &row, QStringView text);
 
-// A whole number of at most nine ASCII digits, nothing else; -1 otherwise.
+// A whole number in ASCII digits alone, at most nine of them after its
+// leading zeros; -1 otherwise.
 int wholeNumber(QStringView text);
 
 // Ticks and sets a row from "KEY=VALUE" in the file's own spelling

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace Tessaro {
@@ -68,6 +70,34 @@ QString importReport(const QList<RecognisedLine> &lines)
         appendReportEntry(QLatin1StringView(optionCatalogue[line.row].key), line.accepted,
                           line.lineNumber, report);
     return report + u"<br></br><br>"_s + importConclusion() + u"</br>"_s;
+}
+
+QString importSummary(const QString &fileName, const FileReading &reading)
+{
+    constexpr int quoted = 3;
+    const qsizetype refused =
+            std::count_if(reading.recognised.begin(), reading.recognised.end(),
+                          [](const RecognisedLine &line) { return !line.accepted; });
+    QString unrecognised = QCoreApplication::translate("MainWindow", "%n line(s) not recognised",
+                                                       nullptr, int(reading.unrecognised.size()));
+    if (!reading.unrecognised.isEmpty()) {
+        QStringList lines;
+        for (const UnrecognisedLine &line :
+             reading.unrecognised.first(std::min<qsizetype>(quoted, reading.unrecognised.size())))
+            lines << QCoreApplication::translate("MainWindow", "line %1: \"%2\"")
+                             .arg(line.lineNumber)
+                             .arg(line.text);
+        if (reading.unrecognised.size() > quoted)
+            lines << QCoreApplication::translate("MainWindow", "and %1 more")
+                             .arg(reading.unrecognised.size() - quoted);
+        unrecognised += u" ("_s + lines.join(u", "_s) + u')';
+    }
+    return QCoreApplication::translate("MainWindow", "%1: %2, %3, %4.")
+            .arg(fileName,
+                 QCoreApplication::translate("MainWindow", "%n setting(s) read", nullptr,
+                                             int(reading.recognised.size() - refused)),
+                 QCoreApplication::translate("MainWindow", "%n refused", nullptr, int(refused)),
+                 unrecognised);
 }
 
 } // namespace Tessaro

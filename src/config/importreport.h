@@ -26,4 +26,9 @@ QString importConclusion();
 // The whole report as rich text: the entries, then the conclusion.
 QString importReport(const QList<RecognisedLine> &lines);
 
+// What an import found, in one sentence: "config.txt: 20 settings read, 2
+// refused, 1 line not recognised (line 7: "VOLUME:20")." Up to three
+// unrecognised lines are quoted.
+QString importSummary(const QString &fileName, const FileReading &reading);
+
 } // namespace Tessaro

@@ -14,6 +14,13 @@ public:
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    // A list's keyboard search, open or closed, and a screen reader's, come
+    // here. Besides the texts' beginnings, a number picks its folder ("7",
+    // "07" and "007" Folder 007) and "s" or "r" with a number its serial
+    // command ("s12" Serial Command 012), in any language.
+    QModelIndexList match(const QModelIndex &start, int role, const QVariant &value, int hits = 1,
+                          Qt::MatchFlags flags = Qt::MatchFlags(Qt::MatchStartsWith
+                                                                | Qt::MatchWrap)) const override;
 
     // Refills the list with texts translated now.
     void fill();
