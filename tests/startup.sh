@@ -3,7 +3,7 @@
 # in what a user's machine may offer: another system language, an
 # installation's folders, a program folder the user cannot write, and the
 # program's own files (preferences, window icon, translations) replaced by
-# something else: a link, a FIFO, a damaged file, an icon of huge images. The
+# something else: a link, a damaged file, an icon of huge images. The
 # probe prints what the window shows. As nobody when we are root.
 #
 #   startup.sh <windowprobe> <lrelease> <our LanguageData_fr.qm>
@@ -114,10 +114,6 @@ ln -s "$root/passwd" "$folder/$preferences"
 shows "preferences a link to a file elsewhere" "$folder/windowprobe" "checked=action_Fran_ais" \
     action_Fran_ais
 [ -L "$folder/$preferences" ] && grep -q '^root:' "$root/passwd" || fail "written through a link"
-folder=$(place fifo)
-mkfifo -m 666 "$folder/$preferences"
-shows "preferences a FIFO" "$folder/windowprobe" "checked=action_Fran_ais" action_Fran_ais
-[ -p "$folder/$preferences" ] || fail "the FIFO was replaced"
 # An icon file of 1000 images, each (by its header) 4096 pixels wide: none is
 # of a size the window uses, and the built-in icon shows.
 folder=$(place "icon huge")

@@ -126,18 +126,21 @@ void TestConfigurationCommands::importFillsTheFormAndReports()
     };
     QMimeData dropped;
     dropped.setUrls({QUrl::fromLocalFile(path)});
+    dropped.setText(path); // as file managers offer it too
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &dropped, Qt::LeftButton, {});
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &dropped, Qt::LeftButton, {});
     // One local file may be dropped; two, like a folder or a remote file, may not.
     QMimeData two;
     two.setUrls({QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)});
     QDragEnterEvent refused(QPoint(50, 50), Qt::CopyAction, &two, Qt::LeftButton, {});
+    // Dropped on a value's text field, which takes no text dropped.
+    QWidget *target = named(window.get(), u"spinBox_ID"_s)->findChild<QLineEdit *>();
     const auto dropFile = [&] {
-        QApplication::sendEvent(window.get(), &refused);
+        QApplication::sendEvent(target, &refused);
         QVERIFY(!refused.isAccepted());
-        QApplication::sendEvent(window.get(), &enter);
+        QApplication::sendEvent(target, &enter);
         QVERIFY(enter.isAccepted());
-        QApplication::sendEvent(window.get(), &drop);
+        QApplication::sendEvent(target, &drop);
     };
     QVERIFY(how == u"drop" ? runCommand(dropFile, {inspect})
                            : runCommand(command(import), {chooseFile(path), inspect}));
@@ -198,10 +201,16 @@ void TestConfigurationCommands::generateForSeveralUnits()
     QVERIFY(writeFile(second, "#ID:099\r\n"));
     setFormState(window.get(), formWith({u"#ID:99"_s, u"#VOLUME:7"_s}));
     const auto chooseThreeUnits = [&folder](QWidget *dialog) {
+        QPushButton *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        auto *name = dialog->findChild<QLineEdit *>(u"lineEdit_Name"_s);
+        const QString pattern = name->text();
+        name->setText(u"unit"_s); // no place for the ID
+        QVERIFY(!ok->isEnabled());
+        name->setText(pattern);
         dialog->findChild<QSpinBox *>(u"spinBox_Last"_s)->setValue(3);
         dialog->findChild<QLineEdit *>(u"lineEdit_Folder"_s)->setText(folder.path());
         QCOMPARE(dialog->findChild<QListWidget *>(u"listWidget_Files"_s)->count(), 3);
-        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        ok->click();
     };
     QString named;
     const auto replace = [&named](QWidget *question) {

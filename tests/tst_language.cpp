@@ -27,7 +27,8 @@ namespace {
 
 // What the window shows, line by line: menus and tool bar, each row as its
 // check box text, info label, value and screen-reader name and description,
-// the value lists, the path field's name. The goldens hold it at the defaults.
+// its mark's text, the value lists, the path field's and the preview's names,
+// the import summary. The goldens hold it after an import of markedFile.
 QStringList transcript(const QMainWindow *window)
 {
     QStringList lines{window->windowTitle()};
@@ -65,9 +66,19 @@ QStringList transcript(const QMainWindow *window)
                                    << u"..."_s << items.last();
         if (!items.isEmpty())
             lines << u"    %1: "_s.arg(combo->count()) + items.join(u", "_s);
+        if (auto *mark = window->findChild<QLabel *>(u"mark_"_s + stem); mark && mark->isVisible())
+            lines << u"    mark: "_s + accessible(mark).join(u" | "_s).replace(u'\n', u'/');
     }
-    return lines << u"path | "_s + accessible(pathField(window)).join(u" | "_s);
+    auto *summary = named<QLabel>(window, u"label_Summary"_s);
+    return lines << u"path | "_s + accessible(pathField(window)).join(u" | "_s)
+                 << u"Qt's own | "_s + QCoreApplication::translate("QPlatformTheme", "Cancel")
+                 << u"preview | "_s + accessible(named(window, u"plainTextEdit_Preview"_s))[0]
+                 << u"summary | "_s + (summary->isVisible() ? summary->text() : QString());
 }
+
+// A file whose import marks two rows: one line read in part, one refused.
+const QByteArray markedFile =
+        "#ID:9\r\n#VOLUME:100\r\n#POWER:7\r\nVOLUME:20\r\n#BAUDRATE:38400\r\n";
 
 } // namespace
 
@@ -105,21 +116,28 @@ void TestLanguage::switchingLanguage()
     // The user has imported a file, then changed the form.
     QTemporaryDir folder;
     const QString path = folder.filePath(u"config.txt"_s);
-    QVERIFY(writeFile(path, "#ID:9\r\n#BAUDRATE:38400\r\n"));
-    ShownMessage report;
-    QVERIFY(runCommand(TestSupport::action(window.get(), u"action_Import_Configuration_File"_s),
-                       {chooseFile(path), closeMessage(&report)}));
+    QVERIFY(writeFile(path, markedFile));
+    const auto importFile = [&] {
+        ShownMessage report;
+        QVERIFY(runCommand(TestSupport::action(window.get(), u"action_Import_Configuration_File"_s),
+                           {chooseFile(path), closeMessage(&report)}));
+    };
+    importFile();
     setFormState(window.get(), formWith({u"#ID:9"_s, u"#VOLUME:3"_s, u"#BAUDRATE:2"_s}));
     QVERIFY(writeFile(preferencesPath(), "a foreign file of the same name\n"));
 
     TestSupport::action(window.get(), action)->trigger();
     QVERIFY(TestSupport::action(window.get(), action)->isChecked());
-    QCOMPARE(transcript(window.get()), golden(goldenFile, transcript(window.get())));
-    // Every value back at its default, every check mark as it was; the path
-    // field emptied, while the dialogs still start from the last path.
+    // Every value back at its default, every check mark as it was, the
+    // import's marks and summary gone; the path field emptied, while the
+    // dialogs still start from the last path.
     QCOMPARE(formState(window.get()), formWith({u"#ID:1"_s, u"#VOLUME:32"_s, u"#BAUDRATE:1"_s}));
+    const QString shown = transcript(window.get()).join(u'\n');
+    QVERIFY(!shown.contains(u"mark: "_s) && shown.endsWith(u"summary | "_s));
     QVERIFY(pathField(window.get())->text().isEmpty());
     QCOMPARE(Tessaro::lastConfigurationPath, path);
+    importFile();
+    QCOMPARE(transcript(window.get()), golden(goldenFile, transcript(window.get())));
 
     // Written once, when the window goes, over whatever was there; the next
     // start shows the choice, every row ticked at its default.
@@ -127,8 +145,9 @@ void TestLanguage::switchingLanguage()
     startWindow();
     QVERIFY(readAll(preferencesPath()).endsWith(QByteArray("*\n" + stored + "\n")));
     QVERIFY(TestSupport::action(window.get(), action)->isChecked());
-    QCOMPARE(transcript(window.get()), golden(goldenFile, transcript(window.get())));
     QCOMPARE(formState(window.get()), formWith({}, true));
+    importFile();
+    QCOMPARE(transcript(window.get()), golden(goldenFile, transcript(window.get())));
     // Every list entry fits its box beside the arrow.
     for (QComboBox *combo : window->findChildren<QComboBox *>()) {
         QStyleOptionComboBox option;

@@ -1,14 +1,21 @@
 // The main window as a user first sees it, and the whole-form commands.
 
+#include "config/configurationformat.h"
 #include "form/mainwindow.h"
+#include "support/files.h"
 #include "support/formaccess.h"
+#include "support/modalscript.h"
 #include "support/testmain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -26,12 +33,15 @@ private slots:
     void wholeFormCommands_data();
     void wholeFormCommands();
     void wheelScrollsTheFormUnlessAValueHasFocus();
+    void previewShowsTheFileAndImportMarksRows();
 };
 
 void TestMainWindow::opensWithEveryRowTickedAtItsDefault()
 {
     QCOMPARE(formState(window.get()), formWith({}, true));
-    QCOMPARE(window->toolBarArea(window->findChild<QToolBar *>()), Qt::TopToolBarArea);
+    auto *toolBar = named<QToolBar>(window.get(), u"toolBar"_s);
+    QCOMPARE(window->toolBarArea(toolBar), Qt::TopToolBarArea);
+    QVERIFY(!toolBar->isMovable());
     // Wide enough for every whole description, and within the screen.
     QVERIFY(window->width() >= 520);
     QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
@@ -89,6 +99,43 @@ void TestMainWindow::wheelScrollsTheFormUnlessAValueHasFocus()
     combo->setFocus();
     turnWheel();
     QCOMPARE(combo->currentIndex(), 11);
+}
+
+void TestMainWindow::previewShowsTheFileAndImportMarksRows()
+{
+    auto *preview = named<QPlainTextEdit>(window.get(), u"plainTextEdit_Preview"_s);
+    // This 800 pixels wide screen does not hold it beside the form at start.
+    QVERIFY(!preview->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_F9);
+    QVERIFY(preview->isVisible());
+    // What Generate would write, line by line.
+    const auto previewed = [&] {
+        const QString lines = preview->toPlainText();
+        return lines.isEmpty() ? QByteArray()
+                               : QString(lines + u'\n').replace(u'\n', u"\r\n"_s).toLatin1();
+    };
+    named<QSpinBox>(window.get(), u"spinBox_Volume"_s)->setValue(7);
+    QTRY_COMPARE(previewed(), Tessaro::configurationText(formState(window.get())));
+    named<QCheckBox>(window.get(), u"checkBox_ID"_s)->click();
+    QTRY_COMPARE(previewed(), Tessaro::configurationText(formState(window.get())));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"config.txt"_s);
+    QVERIFY(writeFile(path, "#POWER:7\r\n#VOLUME:100\r\n"));
+    ShownMessage report;
+    QVERIFY(runCommand(action(window.get(), u"action_Import_Configuration_File"_s),
+                       {chooseFile(path), closeMessage(&report)}));
+    QTRY_COMPARE(previewed(), "#VOLUME:10\r\n#POWER:0\r\n"_ba);
+
+    // A mark goes when its row changes, and only then.
+    auto *power = named<QLabel>(window.get(), u"mark_Power"_s);
+    auto *volume = named<QLabel>(window.get(), u"mark_Volume"_s);
+    QVERIFY(power->isVisible() && volume->isVisible());
+    named<QComboBox>(window.get(), u"comboBox_Power"_s)->setCurrentIndex(1);
+    QVERIFY(!power->isVisible() && volume->isVisible());
+    // A click on a line gives its row's value the focus.
+    QTest::mouseClick(preview->viewport(), Qt::LeftButton, {},
+                      preview->cursorRect(QTextCursor(preview->document())).center());
+    QCOMPARE(window->focusWidget(), named(window.get(), u"spinBox_Volume"_s));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -102,11 +103,22 @@ QString languageName(Language language)
 
 void loadTranslations(Language language)
 {
-    const QString code = languageCode(languageLocale(language));
+    QString code = languageCode(languageLocale(language));
+    // The texts in place are already those: looking them up, checking and
+    // installing them again would only cost the start its time.
+    static QString loadedFor;
+    if (std::exchange(loadedFor, code) == code)
+        return;
 
     QCoreApplication::removeTranslator(&translator());
     QCoreApplication::removeTranslator(&qtTranslator());
     std::optional<QByteArray> found = ownTranslation(languageFilePrefix + code);
+    // A system language we have no texts for shows English, the texts' own
+    // language, whose plurals ("1 line", "2 lines") only its file spells.
+    if (!found) {
+        code = u"en"_s;
+        found = ownTranslation(languageFilePrefix + code);
+    }
     if (!found
         || !translator().load(reinterpret_cast<const uchar *>(found->constData()),
                               int(found->size())))

@@ -5,12 +5,14 @@
 #include "app/preferences.h"
 #include "config/configurationcommands.h"
 #include "config/configurationfile.h"
+#include "config/importreport.h"
 #include "form/elidinglabel.h"
 #include "form/mainwindowform.h"
 #include "form/optionform.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -44,6 +46,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     selectAllOptions();
 
+    // The preview beside the form when the screen holds both whole.
+    ui->dockWidget_Preview->setVisible(wholeFormWidth() + previewWidth() <= screenRoom().width());
     fitToDescriptions();
     setAcceptDrops(true);
 }
@@ -151,6 +155,13 @@ void MainWindow::fillValueLists()
 void MainWindow::applyDefaultSettings()
 {
     ui->form->setSettings(Tessaro::withDefaultValues(ui->form->settings()));
+    forgetImportFindings();
+}
+
+void MainWindow::forgetImportFindings()
+{
+    ui->form->clearFindings();
+    ui->frame_Summary->hide();
 }
 
 void MainWindow::selectAllOptions()
@@ -168,19 +179,35 @@ void MainWindow::showPath(const QString &path)
     ui->label_Generate_Path->setWholeText(path);
 }
 
-void MainWindow::fitToDescriptions()
+int MainWindow::wholeFormWidth() const
 {
-    // Wide enough for every row's whole description beside its value and the
-    // scroll bar; never narrower than before, nor larger than the screen less
-    // the window's frame (before the first showing, a title bar's height).
-    const int wanted = ui->form->wholeWidth()
-            + 2 * ui->scrollArea->frameWidth()
+    // Every row's whole description beside its value, and the scroll bar.
+    return ui->form->wholeWidth() + 2 * ui->scrollArea->frameWidth()
             + ui->scrollArea->verticalScrollBar()->sizeHint().width()
             + ui->verticalLayout_2->contentsMargins().left()
             + ui->verticalLayout_2->contentsMargins().right();
+}
+
+int MainWindow::previewWidth() const
+{
+    return ui->dockWidget_Preview->sizeHint().width()
+            + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+}
+
+QSize MainWindow::screenRoom() const
+{
+    // The screen less the window's frame (before the first showing, a title
+    // bar's height).
     const QSize frame = isVisible() ? frameGeometry().size() - size()
                                     : QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    const QSize room = screen()->availableGeometry().size() - frame;
+    return screen()->availableGeometry().size() - frame;
+}
+
+void MainWindow::fitToDescriptions()
+{
+    // Never narrower than before, nor larger than the screen.
+    const int wanted = wholeFormWidth() + (ui->dockWidget_Preview->isHidden() ? 0 : previewWidth());
+    const QSize room = screenRoom();
     resize(std::min(std::max(width(), wanted), room.width()), std::min(height(), room.height()));
 }
 
@@ -300,7 +327,11 @@ void MainWindow::readConfigurationFile(const QString &path)
     const std::optional<Tessaro::FileReading> reading = Tessaro::readFileToImport(this, path);
     if (!reading)
         return;
-    ui->form->setSettings(Tessaro::importedSettings(Tessaro::importedRows(reading->recognised)));
+    const Tessaro::ImportedRows rows = Tessaro::importedRows(reading->recognised);
+    ui->form->setSettings(Tessaro::importedSettings(rows));
+    ui->form->showFindings(rows);
+    ui->label_Summary->setText(Tessaro::importSummary(QFileInfo(path).fileName(), *reading));
+    ui->frame_Summary->show();
     Tessaro::showImportReport(this, *reading);
 }
 

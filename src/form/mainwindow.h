@@ -52,10 +52,15 @@ private:
     // The option catalogue, all rows at once.
     void fillValueLists();
     void applyDefaultSettings();
+    // The marks and summary an import left.
+    void forgetImportFindings();
     void selectAllOptions();
     void unselectAllOptions();
     void showPath(const QString &path);
     void fitToDescriptions();
+    int wholeFormWidth() const;
+    int previewWidth() const; // the preview dock beside the form
+    QSize screenRoom() const; // what the screen holds of the window
     // The one local file, not a folder, that dragged data carries; else empty.
     static QString droppedFile(const QMimeData *data);
 

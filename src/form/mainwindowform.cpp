@@ -3,10 +3,12 @@
 #include "app/language.h"
 #include "app/windowicon.h"
 #include "form/elidinglabel.h"
+#include "form/filepreview.h"
 #include "form/optionform.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QFormLayout>
 #include <QHash>
 #include <QLabel>
@@ -15,7 +17,9 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -127,6 +131,27 @@ void MainWindow::setupUi(QMainWindow *window)
     verticalLayout_2->setContentsMargins(11, 11, 11, 11);
     verticalLayout_2->setObjectName("verticalLayout_2"_L1);
 
+    frame_Summary = new QFrame(centralWidget);
+    frame_Summary->setObjectName("frame_Summary"_L1);
+    frame_Summary->setFrameShape(QFrame::StyledPanel);
+    frame_Summary->setBackgroundRole(QPalette::AlternateBase);
+    frame_Summary->setAutoFillBackground(true);
+    auto *summaryLayout = new QHBoxLayout(frame_Summary);
+    label_Summary = new QLabel(frame_Summary);
+    label_Summary->setObjectName("label_Summary"_L1);
+    label_Summary->setTextFormat(Qt::PlainText);
+    label_Summary->setWordWrap(true);
+    label_Summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summaryLayout->addWidget(label_Summary, 1);
+    toolButton_CloseSummary = new QToolButton(frame_Summary);
+    toolButton_CloseSummary->setObjectName("toolButton_CloseSummary"_L1);
+    toolButton_CloseSummary->setIcon(window->style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    toolButton_CloseSummary->setAutoRaise(true);
+    QObject::connect(toolButton_CloseSummary, &QToolButton::clicked, frame_Summary, &QWidget::hide);
+    summaryLayout->addWidget(toolButton_CloseSummary, 0, Qt::AlignTop);
+    frame_Summary->hide();
+    verticalLayout_2->addWidget(frame_Summary);
+
     scrollArea = new QScrollArea(centralWidget);
     scrollArea->setObjectName("scrollArea"_L1);
     scrollArea->setEnabled(true);
@@ -164,6 +189,9 @@ void MainWindow::setupUi(QMainWindow *window)
     menuFile = new QMenu(menuBar);
     menuFile->setObjectName("menuFile"_L1);
     menuFile->setFont(font);
+    menu_View = new QMenu(menuBar);
+    menu_View->setObjectName("menu_View"_L1);
+    menu_View->setFont(font);
     menu_Languages = new QMenu(menuBar);
     menu_Languages->setObjectName("menu_Languages"_L1);
     menu_Languages->setFont(font);
@@ -177,6 +205,19 @@ void MainWindow::setupUi(QMainWindow *window)
     statusBar->setFont(font);
     window->setStatusBar(statusBar);
 
+    dockWidget_Preview = new QDockWidget(window);
+    dockWidget_Preview->setObjectName("dockWidget_Preview"_L1);
+    dockWidget_Preview->setFeatures(QDockWidget::DockWidgetClosable
+                                    | QDockWidget::DockWidgetMovable);
+    dockWidget_Preview->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    plainTextEdit_Preview = new FilePreview(form, dockWidget_Preview);
+    dockWidget_Preview->setWidget(plainTextEdit_Preview);
+    window->addDockWidget(Qt::RightDockWidgetArea, dockWidget_Preview);
+    action_File_Preview = dockWidget_Preview->toggleViewAction();
+    action_File_Preview->setObjectName("action_File_Preview"_L1);
+    action_File_Preview->setShortcut(QKeySequence(Qt::Key_F9));
+    action_File_Preview->setFont(font);
+
     toolBar = new QToolBar(window);
     toolBar->setObjectName("toolBar"_L1);
     toolBar->setMovable(false);
@@ -185,6 +226,7 @@ void MainWindow::setupUi(QMainWindow *window)
     window->addToolBar(Qt::TopToolBarArea, toolBar);
 
     menuBar->addAction(menuFile->menuAction());
+    menuBar->addAction(menu_View->menuAction());
     menuBar->addAction(menu_Languages->menuAction());
     menuBar->addAction(menu_Help->menuAction());
     menuFile->addAction(action_Generate_Configuration_File);
@@ -197,6 +239,7 @@ void MainWindow::setupUi(QMainWindow *window)
     menuFile->addAction(action_Unselect_All_options);
     menuFile->addSeparator();
     menuFile->addAction(action_Quit);
+    menu_View->addAction(action_File_Preview);
     for (QAction *action : languageActions) {
         menu_Languages->addAction(action);
         if (action == languageActions.front())
@@ -230,6 +273,12 @@ void MainWindow::retranslateUi()
     label_Generate_Path->setWholeText(QString());
     label_Generate_Path->setAccessibleName(nameFromLabel(label->text()));
     menuFile->setTitle(QCoreApplication::translate("MainWindow", "&File"));
+    menu_View->setTitle(QCoreApplication::translate("MainWindow", "&View"));
+    // The dock names its action after its title: the action's own text after.
+    dockWidget_Preview->setWindowTitle(QCoreApplication::translate("MainWindow", "File Preview"));
+    action_File_Preview->setText(QCoreApplication::translate("MainWindow", "File &Preview"));
+    plainTextEdit_Preview->retranslate();
+    toolButton_CloseSummary->setToolTip(QCoreApplication::translate("MainWindow", "Close"));
     menu_Languages->setTitle(QCoreApplication::translate("MainWindow", "&Languages"));
     menu_Help->setTitle(QCoreApplication::translate("MainWindow", "&Help"));
     toolBar->setWindowTitle(QCoreApplication::translate("MainWindow", "toolBar"));

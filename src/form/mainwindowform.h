@@ -5,7 +5,9 @@
 #include <array>
 
 class QAction;
+class QDockWidget;
 class QFormLayout;
+class QFrame;
 class QLabel;
 class QMainWindow;
 class QMenu;
@@ -13,9 +15,11 @@ class QMenuBar;
 class QScrollArea;
 class QStatusBar;
 class QToolBar;
+class QToolButton;
 class QVBoxLayout;
 class QWidget;
 
+class FilePreview;
 class OptionForm;
 class PathLabel;
 
@@ -45,6 +49,10 @@ public:
     QAction *action_Unselect_All_options_Toolbar = nullptr;
     QWidget *centralWidget = nullptr;
     QVBoxLayout *verticalLayout_2 = nullptr;
+    // What the last import found, above the form until closed.
+    QFrame *frame_Summary = nullptr;
+    QLabel *label_Summary = nullptr;
+    QToolButton *toolButton_CloseSummary = nullptr;
     QScrollArea *scrollArea = nullptr;
     OptionForm *form = nullptr; // the rows, object name scrollAreaWidgetContents
     QFormLayout *formLayout = nullptr;
@@ -52,10 +60,14 @@ public:
     PathLabel *label_Generate_Path = nullptr;
     QMenuBar *menuBar = nullptr;
     QMenu *menuFile = nullptr;
+    QMenu *menu_View = nullptr;
     QMenu *menu_Languages = nullptr;
     QMenu *menu_Help = nullptr;
     QStatusBar *statusBar = nullptr;
     QToolBar *toolBar = nullptr;
+    QDockWidget *dockWidget_Preview = nullptr;
+    FilePreview *plainTextEdit_Preview = nullptr;
+    QAction *action_File_Preview = nullptr; // the dock's own
 
     void setupUi(QMainWindow *window);
     void retranslateUi();

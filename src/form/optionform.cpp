@@ -10,8 +10,9 @@
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QLineEdit>
+#include <QLabel>
 #include <QListView>
+#include <QProxyStyle>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -41,6 +42,21 @@ public:
         return true;
     }
 };
+
+// A list that opens as a list of at most maxVisibleItems entries with a
+// scroll bar, where the style would open one as tall as the screen.
+class ScrollingPopupStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        return hint == SH_ComboBox_Popup ? 0
+                                         : QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+constexpr int functionListVisibleEntries = 20;
 
 // The width, in the 'X's by which Qt sizes a combo box, that the widest of
 // texts needs. Only these few texts are measured, never every entry of a
@@ -103,6 +119,7 @@ OptionForm::OptionForm(const QFont &font, QWidget *parent)
 
     nameValueListsForScreenReaders();
     auto *wheelGuard = new WheelOnlyWithFocus(this);
+
     QFont infoFont = font;
     infoFont.setItalic(true);
     for (int i = 0; i < optionCount; ++i) {
@@ -117,7 +134,7 @@ OptionForm::OptionForm(const QFont &font, QWidget *parent)
         row.checkBox = new QCheckBox(this);
         row.checkBox->setObjectName(u"checkBox_"_s + stem);
         row.layout->addWidget(row.checkBox);
-        connect(row.checkBox, &QCheckBox::toggled, this, &OptionForm::rowChanged);
+        connect(row.checkBox, &QCheckBox::toggled, this, [this, i] { rowChanged(i); });
 
         row.infoLabel = new InfoLabel(this);
         row.infoLabel->setObjectName(QLatin1StringView(option.infoLabelName));
@@ -135,9 +152,7 @@ OptionForm::OptionForm(const QFont &font, QWidget *parent)
             // a field emptied by Ctrl+U blank while the value stays.
             connect(row.spinBox, &QAbstractSpinBox::editingFinished, row.spinBox,
                     [spinBox = row.spinBox] { spinBox->setValue(spinBox->value()); });
-            // A file dropped on the form is imported, not typed in.
-            row.spinBox->findChild<QLineEdit *>()->setAcceptDrops(false);
-            connect(row.spinBox, &QSpinBox::valueChanged, this, &OptionForm::rowChanged);
+            connect(row.spinBox, &QSpinBox::valueChanged, this, [this, i] { rowChanged(i); });
         } else {
             row.comboBox = new QComboBox(this);
             row.comboBox->setObjectName(u"comboBox_"_s + stem);
@@ -147,10 +162,14 @@ OptionForm::OptionForm(const QFont &font, QWidget *parent)
             row.comboBox->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
             if (option.list == ValueList::Functions) {
                 row.comboBox->setModel(m_functions);
+                row.comboBox->setMaxVisibleItems(functionListVisibleEntries);
                 if (auto *view = qobject_cast<QListView *>(row.comboBox->view()))
                     view->setUniformItemSizes(true);
             }
-            connect(row.comboBox, &QComboBox::currentIndexChanged, this, &OptionForm::rowChanged);
+            connect(row.comboBox, &QComboBox::currentIndexChanged, this, [this, i] {
+                announceEntryChange(m_rows[i].comboBox);
+                rowChanged(i);
+            });
         }
         QWidget *value = row.value();
         value->setFont(font);
@@ -166,6 +185,16 @@ OptionForm::OptionForm(const QFont &font, QWidget *parent)
             line->setFrameShadow(QFrame::Plain);
             line->setFrameShape(QFrame::HLine);
             verticalLayout->addWidget(line);
+        }
+    }
+    // Made after the lists, so that it outlives them.
+    auto *popupStyle = new ScrollingPopupStyle;
+    popupStyle->setParent(this);
+    for (const Row &row : m_rows) {
+        if (row.comboBox && row.comboBox->model() == m_functions) {
+            row.comboBox->setStyle(popupStyle);
+            // The list view was made under the style's own rule, without one.
+            row.comboBox->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         }
     }
 }
@@ -194,8 +223,10 @@ void OptionForm::setSettings(const Tessaro::FormSettings &settings)
     });
 }
 
-void OptionForm::rowChanged()
+void OptionForm::rowChanged(int row)
 {
+    if (m_rows[row].mark)
+        m_rows[row].mark->hide();
     if (!m_changing)
         emit settingsChanged();
 }
@@ -238,9 +269,10 @@ void OptionForm::fillValueLists()
                 const QStringList texts = Tessaro::valueListTexts(list);
                 combo->clear();
                 for (int entry = 0; entry < int(texts.size()); ++entry)
-                    combo->addItem(texts[entry], list == ValueList::BaudRates
-                                                         ? QVariant(Tessaro::baudRates[entry])
-                                                         : QVariant());
+                    combo->addItem(texts[entry],
+                                   list == ValueList::BaudRates
+                                           ? QVariant(Tessaro::baudRates[entry])
+                                           : QVariant());
                 combo->setMinimumContentsLength(contentsLength(metrics, texts));
                 break;
             }
@@ -279,4 +311,78 @@ int OptionForm::wholeWidth()
     for (const Row &row : m_rows)
         row.layout->invalidate();
     return sizeHint().width();
+}
+
+void OptionForm::showFindings(const Tessaro::ImportedRows &rows)
+{
+    clearFindings();
+    for (int i = 0; i < optionCount; ++i) {
+        const OptionRow &option = optionCatalogue[i];
+        const Row &row = m_rows[i];
+        QStringList lines;
+        for (const Tessaro::RecognisedLine &line : rows[i].refused) {
+            const QString kept = row.spinBox ? QString::number(row.spinBox->value())
+                                             : row.comboBox->currentText();
+            lines << QCoreApplication::translate("MainWindow",
+                                                 "Line %1: \"%2\" was refused; the row keeps %3.")
+                             .arg(line.lineNumber)
+                             .arg(line.text, kept);
+        }
+        if (const auto &taken = rows[i].taken; taken && Tessaro::readInPart(*taken)) {
+            const QString text = option.list == ValueList::Functions
+                    ? QCoreApplication::translate("MainWindow", "Line %1: \"%2\" was read as %3.")
+                    : QCoreApplication::translate(
+                            "MainWindow",
+                            "Line %1: \"%2\" was read as %3; the unit reads %n digit(s).", nullptr,
+                            option.digitWindow);
+            lines << text.arg(taken->lineNumber)
+                             .arg(taken->text, Tessaro::fileValueText(option, taken->value));
+        }
+        if (!lines.isEmpty())
+            setMark(i, lines.join(u'\n'), !rows[i].refused.isEmpty());
+    }
+}
+
+void OptionForm::clearFindings()
+{
+    for (const Row &row : m_rows) {
+        if (row.mark)
+            row.mark->hide();
+    }
+}
+
+void OptionForm::setMark(int row, const QString &text, bool warning)
+{
+    QLabel *&mark = m_rows[row].mark;
+    if (!mark) {
+        mark = new QLabel(this);
+        mark->setObjectName(u"mark_"_s + QLatin1StringView(optionCatalogue[row].objectStem));
+        m_rows[row].layout->insertWidget(2, mark); // after the description
+    }
+    const int side = m_rows[row].infoLabel->fontMetrics().height();
+    mark->setPixmap(style()->standardIcon(warning ? QStyle::SP_MessageBoxWarning
+                                                  : QStyle::SP_MessageBoxInformation)
+                            .pixmap(side, side));
+    mark->setToolTip(text);
+    mark->setAccessibleName(warning ? QCoreApplication::translate("MainWindow", "Warning")
+                                    : QCoreApplication::translate("MainWindow", "Note"));
+    mark->setAccessibleDescription(text);
+    mark->show();
+}
+
+int OptionForm::rowOf(const QWidget *widget) const
+{
+    for (int i = 0; i < optionCount; ++i) {
+        const Row &row = m_rows[i];
+        for (const QWidget *part : std::array<const QWidget *, 2>{row.checkBox, row.value()}) {
+            if (widget && (widget == part || part->isAncestorOf(widget)))
+                return i;
+        }
+    }
+    return -1;
+}
+
+void OptionForm::focusValue(int row)
+{
+    m_rows[row].value()->setFocus(Qt::OtherFocusReason);
 }

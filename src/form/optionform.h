@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/configurationformat.h"
 #include "form/optioncatalogue.h"
 
 #include <QPalette>
@@ -11,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QHBoxLayout;
+class QLabel;
 class QSpinBox;
 
 class FunctionListModel;
@@ -47,6 +49,17 @@ public:
     // The width that shows every description whole beside its value.
     int wholeWidth();
 
+    // What an import found, as a mark at the description of each row it
+    // concerns: a warning where a line was refused, a note where a line was
+    // read in part. The text is the mark's tool tip and what a screen reader
+    // says of it. A row's mark goes when its tick or value changes.
+    void showFindings(const Tessaro::ImportedRows &rows);
+    void clearFindings();
+
+    // The row a widget belongs to, or -1.
+    int rowOf(const QWidget *widget) const;
+    void focusValue(int row);
+
 signals:
     // Any tick or value changed, by the user or by a call; once per call.
     void settingsChanged();
@@ -59,11 +72,14 @@ private:
         InfoLabel *infoLabel = nullptr;
         QSpinBox *spinBox = nullptr;   // rows without a value list
         QComboBox *comboBox = nullptr; // rows with one
+        QLabel *mark = nullptr;        // made for a row's first finding
         QWidget *value() const;
     };
 
-    // A widget of a row changed: told at once, unless a call is changing many.
-    void rowChanged();
+    // A widget of a row changed: its mark goes, and the change is told at
+    // once, unless a call is changing many.
+    void rowChanged(int row);
+    void setMark(int row, const QString &text, bool warning);
     // Runs change, then tells of it once if the settings differ.
     template<typename Change> void changeAtOnce(Change change);
 
