@@ -1,11 +1,8 @@
 #!/bin/sh
-# The window started as the program is, from a copy in a folder of its own,
-# in what a user's machine may offer: another system language, an
-# installation's folders, a program folder the user cannot write, and the
-# program's own files (preferences, window icon, translations) replaced by
-# something else: a link, a damaged file, an icon of huge images. The
-# probe prints what the window shows. As nobody when we are root.
-#
+# The window started as the program is, as nobody when we are root, from a
+# copy of the probe (which prints what it shows) in a folder of its own: under
+# other system languages, from an installation, from a folder the user cannot
+# write, with its own files replaced by a link, a damaged file, huge icons.
 #   startup.sh <windowprobe> <lrelease> <our LanguageData_fr.qm>
 set -u
 . "$(dirname "$0")/asuser.sh"

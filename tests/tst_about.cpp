@@ -2,6 +2,7 @@
 
 #include "about/aboutwindows.h"
 #include "form/mainwindow.h"
+#include "support/files.h"
 #include "support/formaccess.h"
 #include "support/testmain.h"
 
@@ -65,6 +66,8 @@ void TestAbout::aboutWindow()
     QVERIFY(!about->parent());
     QCOMPARE(about->minimumSize(), about->maximumSize());
     QCOMPARE(about->findChild<QLabel *>(u"label_Image"_s)->pixmap().size(), QSize(128, 192));
+    const QStringList shown = look(about);
+    QCOMPARE(shown, golden(QFINDTESTDATA("data/window/about-look.txt"), shown));
     QTest::keyClick(window->windowHandle(), Qt::Key_U, Qt::ControlModifier);
     QCOMPARE(formState(window.get()), formWith({}, true));
     QTest::mouseClick(close, Qt::LeftButton);

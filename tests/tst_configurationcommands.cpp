@@ -217,6 +217,11 @@ void TestConfigurationCommands::generateForSeveralUnits()
         named = qobject_cast<QMessageBox *>(question)->informativeText();
         confirmReplace()(question);
     };
+    // Cancel closes the dialog, and nothing follows.
+    QVERIFY(runCommand(
+            action(window.get(), u"action_Generate_For_Several_Units"_s), {[](QWidget *dialog) {
+                dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+            }}));
     ShownMessage shown;
     QVERIFY(runCommand(action(window.get(), u"action_Generate_For_Several_Units"_s),
                        {chooseThreeUnits, replace, closeMessage(&shown)}));

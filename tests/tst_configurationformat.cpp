@@ -1,6 +1,7 @@
 // The configuration file's bytes, how each line is read back and accepted,
 // and the report of an import: the core, without a window.
 
+#include "config/cards.h"
 #include "config/configurationformat.h"
 #include "config/importreport.h"
 #include "config/unitfiles.h"
@@ -17,30 +18,6 @@ using TestSupport::formWith;
 using TestSupport::golden;
 using TestSupport::readAll;
 
-namespace {
-
-// The function value list as the file format defines it, spelled out.
-QStringList referenceNames()
-{
-    QStringList names{u"PLAY"_s,       u"STOP"_s,        u"NEXT_TRACK"_s,
-                      u"PREV_TRACK"_s, u"VOLUME_PLUS"_s, u"VOLUME_MINUS"_s};
-    for (int folder = 0; folder <= 999; ++folder)
-        names.append(u"FOLDER"_s + QString::number(folder).rightJustified(3, u'0'));
-    for (int command = 1; command <= 999; ++command)
-        names.append(u"RS"_s + QString::number(command).rightJustified(3, u'0'));
-    return names;
-}
-
-// The position parseFunctionValue reads after the key, -2 when it does not
-// recognise the key.
-int functionValue(const QString &line)
-{
-    int value = 0;
-    return parseFunctionValue(line, u"#INPUT07:"_s, value) ? value : -2;
-}
-
-} // namespace
-
 class TestConfigurationFormat : public QObject
 {
     Q_OBJECT
@@ -49,11 +26,12 @@ private slots:
     void writesAndReadsBackTheFile_data();
     void writesAndReadsBackTheFile();
     void readsLineByLine();
-    void functionNames();
     void reportIsRichText();
     void settingsInTheFilesSpelling_data();
     void settingsInTheFilesSpelling();
     void unitFiles();
+    void newCards_data();
+    void newCards();
     void functionByNumber_data();
     void functionByNumber();
 };
@@ -110,22 +88,6 @@ void TestConfigurationFormat::readsLineByLine()
     QCOMPARE(transcript, golden(QFINDTESTDATA("data/reading.golden"), transcript));
 }
 
-void TestConfigurationFormat::functionNames()
-{
-    // Each name of the list is written for its entry and read back as it,
-    // whatever follows it; cut short it is no name at all.
-    const QStringList names = referenceNames();
-    QCOMPARE(functionValueName(-1), QString());
-    QCOMPARE(functionValueName(int(names.size())), QString());
-    for (int entry = 0; entry < names.size(); ++entry) {
-        const QString line = u"#INPUT07:"_s + names[entry];
-        QCOMPARE(functionValueName(entry), names[entry]);
-        QCOMPARE(functionValue(line), entry + 1);
-        QCOMPARE(functionValue(u" \t"_s + line + u"9X \r"_s), entry + 1);
-        QCOMPARE(functionValue(line.chopped(1)), -1);
-    }
-}
-
 void TestConfigurationFormat::reportIsRichText()
 {
     QCOMPARE(importReport(readConfiguration("#ID:5\n#POWER:7\n").recognised),
@@ -173,6 +135,42 @@ void TestConfigurationFormat::unitFiles()
     const QList<UnitFile> units = Tessaro::unitFiles(u"/target"_s, u"hall %1 left"_s, 9, 10);
     QCOMPARE(units.last().path, u"/target/hall 010 left/config.txt"_s);
     QCOMPARE(configurationText(unitSettings(formWith({}), units.last().id)), "#ID:010\r\n"_ba);
+}
+
+void TestConfigurationFormat::newCards_data()
+{
+    // Mount lists as "root:device ...", watched in /media/ana.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("cards"); // the roots that count as new cards
+    QTest::newRow("nothing new") << u"/:1 /media/ana/DISK:2"_s << u"/:1 /media/ana/DISK:2"_s
+                                 << u""_s;
+    QTest::newRow("one inserted") << u"/media/ana/DISK:2"_s
+                                  << u"/media/ana/DISK:2 /media/ana/CARD:3"_s
+                                  << u"/media/ana/CARD"_s;
+    QTest::newRow("another at the same root")
+            << u"/media/ana/CARD:3"_s << u"/media/ana/CARD:4"_s << u"/media/ana/CARD"_s;
+    QTest::newRow("one removed") << u"/media/ana/CARD:3"_s << u""_s << u""_s;
+    QTest::newRow("outside, or the folder itself")
+            << u""_s << u"/media/anna/X:5 /media/ana:6 /mnt/Y:7 /media/ana/a/b:8"_s
+            << u"/media/ana/a/b"_s;
+}
+
+void TestConfigurationFormat::newCards()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(QString, cards);
+    const auto mounted = [](const QString &list) {
+        QList<Volume> volumes;
+        for (const QString &volume : list.split(u' ', Qt::SkipEmptyParts))
+            volumes.append({volume.section(u':', 0, 0), {}, volume.section(u':', 1).toULongLong()});
+        return volumesInside(u"/media/ana/"_s, volumes);
+    };
+    QStringList roots;
+    for (const Volume &volume : newVolumes(mounted(before), mounted(after)))
+        roots.append(volume.root);
+    QCOMPARE(roots.join(u' '), cards);
 }
 
 void TestConfigurationFormat::functionByNumber_data()

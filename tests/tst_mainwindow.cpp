@@ -8,6 +8,7 @@
 #include "support/testmain.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -39,9 +40,9 @@ private slots:
 void TestMainWindow::opensWithEveryRowTickedAtItsDefault()
 {
     QCOMPARE(formState(window.get()), formWith({}, true));
-    auto *toolBar = named<QToolBar>(window.get(), u"toolBar"_s);
-    QCOMPARE(window->toolBarArea(toolBar), Qt::TopToolBarArea);
-    QVERIFY(!toolBar->isMovable());
+    QCOMPARE(window->toolBarArea(named<QToolBar>(window.get(), u"toolBar"_s)), Qt::TopToolBarArea);
+    const QStringList shown = look(window.get());
+    QCOMPARE(shown, golden(QFINDTESTDATA("data/window/look.txt"), shown));
     // Wide enough for every whole description, and within the screen.
     QVERIFY(window->width() >= 520);
     QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
@@ -109,22 +110,22 @@ void TestMainWindow::previewShowsTheFileAndImportMarksRows()
     QTest::keyClick(window.get(), Qt::Key_F9);
     QVERIFY(preview->isVisible());
     // What Generate would write, line by line.
-    const auto previewed = [&] {
-        const QString lines = preview->toPlainText();
-        return lines.isEmpty() ? QByteArray()
-                               : QString(lines + u'\n').replace(u'\n', u"\r\n"_s).toLatin1();
-    };
     named<QSpinBox>(window.get(), u"spinBox_Volume"_s)->setValue(7);
-    QTRY_COMPARE(previewed(), Tessaro::configurationText(formState(window.get())));
     named<QCheckBox>(window.get(), u"checkBox_ID"_s)->click();
-    QTRY_COMPARE(previewed(), Tessaro::configurationText(formState(window.get())));
+    QTRY_COMPARE(QString(preview->toPlainText() + u'\n'),
+                 QString::fromLatin1(Tessaro::configurationText(formState(window.get())))
+                         .replace(u"\r\n"_s, u"\n"_s));
     QTemporaryDir folder;
     const QString path = folder.filePath(u"config.txt"_s);
     QVERIFY(writeFile(path, "#POWER:7\r\n#VOLUME:100\r\n"));
     ShownMessage report;
     QVERIFY(runCommand(action(window.get(), u"action_Import_Configuration_File"_s),
                        {chooseFile(path), closeMessage(&report)}));
-    QTRY_COMPARE(previewed(), "#VOLUME:10\r\n#POWER:0\r\n"_ba);
+    QTRY_COMPARE(preview->toPlainText(), u"#VOLUME:10\n#POWER:0"_s);
+    // Ctrl+C copies there, and leaves the rows as they are.
+    preview->selectAll();
+    QTest::keyClick(preview, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), preview->toPlainText());
 
     // A mark goes when its row changes, and only then.
     auto *power = named<QLabel>(window.get(), u"mark_Power"_s);
@@ -136,6 +137,7 @@ void TestMainWindow::previewShowsTheFileAndImportMarksRows()
     QTest::mouseClick(preview->viewport(), Qt::LeftButton, {},
                       preview->cursorRect(QTextCursor(preview->document())).center());
     QCOMPARE(window->focusWidget(), named(window.get(), u"spinBox_Volume"_s));
+    QCOMPARE(formState(window.get()), formWith({u"#VOLUME:10"_s, u"#POWER:1"_s}));
 }
 
 QTEST_MAIN(TestMainWindow)

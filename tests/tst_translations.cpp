@@ -58,7 +58,8 @@ void TestTranslations::onlyWholeFilesHoldTogether_data()
             {"an unknown part", "0a 00000000 03 00000002 0078 07 00000005 4f74686572 01", false},
             {"a translation of an odd length", "03 00000001 78 07 00000005 4f74686572 01", false},
             {"an empty translation", "03 ffffffff 07 00000005 4f74686572 01", false},
-            {"two contexts", "03 00000002 0078 07 00000005 4f74686572 07 00000001 41 01", false}};
+            {"two contexts", "03 00000002 0078 07 00000005 4f74686572 07 00000001 41 01", false},
+            {"a length cut short", "03 0000", false}};
     for (const auto &[name, hex, holds] : records)
         QTest::newRow(name) << withRecord(hex) << "Other"_ba << holds;
     // The contexts table lrelease writes when compressing: one bucket, whose
@@ -66,6 +67,9 @@ void TestTranslations::onlyWholeFilesHoldTogether_data()
     QTest::newRow("a contexts table") << QByteArray(other).insert(
             16, QByteArray::fromHex("2f 0000000d 0001 0001 0000 05 4f74686572 00"))
                                       << "Other"_ba << true;
+    QTest::newRow("a contexts chain past its end") << QByteArray(other).insert(
+            16, QByteArray::fromHex("2f 0000000d 0001 0001 0000 07 4f74686572 00"))
+                                                   << "Other"_ba << false;
 }
 
 void TestTranslations::onlyWholeFilesHoldTogether()

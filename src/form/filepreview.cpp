@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -51,13 +52,26 @@ QSize FilePreview::sizeHint() const
             QPlainTextEdit::sizeHint().height()};
 }
 
+bool FilePreview::event(QEvent *event)
+{
+    // Here Ctrl+C copies, as in any text, rather than tick every row.
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void FilePreview::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
-    // A selection is being made to copy; a mere click picks the line's row.
-    const int line = textCursor().blockNumber();
-    if (!textCursor().hasSelection() && line < m_lineRows.size())
-        m_form->focusValue(m_lineRows[line]);
+    // A selection is being made to copy; a mere click on a line picks its row.
+    const QTextBlock line = cursorForPosition(event->position().toPoint()).block();
+    const bool onLine =
+            blockBoundingGeometry(line).translated(contentOffset()).contains(event->position());
+    if (!textCursor().hasSelection() && onLine && line.blockNumber() < m_lineRows.size())
+        m_form->focusValue(m_lineRows[line.blockNumber()]);
 }
 
 void FilePreview::scheduleRefresh()

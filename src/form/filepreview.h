@@ -21,6 +21,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QProxyStyle>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -384,5 +385,13 @@ int OptionForm::rowOf(const QWidget *widget) const
 
 void OptionForm::focusValue(int row)
 {
-    m_rows[row].value()->setFocus(Qt::OtherFocusReason);
+    QWidget *value = m_rows[row].value();
+    value->setFocus(Qt::OtherFocusReason);
+    // The form scrolls to it, as it does when Tab moves there.
+    for (QWidget *up = parentWidget(); up; up = up->parentWidget()) {
+        if (auto *area = qobject_cast<QScrollArea *>(up)) {
+            area->ensureWidgetVisible(value);
+            break;
+        }
+    }
 }
