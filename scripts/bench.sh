@@ -28,6 +28,7 @@ bareMemory=$(value bench_window residentMemory "bare form")
 generate=$(value bench_configurationformat generateFile)
 import=$(value bench_configurationformat importFile "every row")
 importLargest=$(value bench_configurationformat importFile "1 MiB of lines")
+preview=$(value bench_window previewUpdate)
 box=$(value bench_window importReportBox "every row")
 boxLargest=$(value bench_window importReportBox "1 MiB of lines")
 singles=$(value bench_configurationformat writeSingleFiles)
@@ -40,6 +41,7 @@ echo "|---|---|---|---|"
 echo "| Start-up, window shown and painted | $(millions "$start") | bare form: $(millions "$bare") | $(ratio "$start" "$bare") |"
 echo "| Language switch, English to French and back | $(millions "$switch") | re-texting alone: $(millions "$retext") | $(ratio "$switch" "$retext") |"
 echo "| Peak resident memory, window shown | $(mebibytes "$memory") | bare form: $(mebibytes "$bareMemory") | +$(mebibytes "$((memory - bareMemory))") |"
+echo "| File preview after one value changed, made and painted | $(milliseconds "$preview") | | |"
 echo "| Generating a file, every row ticked | $(milliseconds "$generate") | | |"
 echo "| Importing that file, before the report | $(milliseconds "$import") | | |"
 echo "| Its report box on screen | $(milliseconds "$box") | | |"

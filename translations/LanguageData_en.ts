@@ -61,6 +61,93 @@
     </message>
 </context>
 <context>
+    <name>CardsDialog</name>
+    <message>
+        <source>&amp;Replace a config.txt already on the card</source>
+        <translation>&amp;Replace a config.txt already on the card</translation>
+    </message>
+    <message>
+        <source>&amp;Write to the Chosen Card</source>
+        <translation>&amp;Write to the Chosen Card</translation>
+    </message>
+    <message>
+        <source>Write to Cards</source>
+        <translation>Write to Cards</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>&amp;Next ID:</source>
+        <translation>&amp;Next ID:</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation>Cards:</translation>
+    </message>
+    <message>
+        <source>Mounted before:</source>
+        <translation>Mounted before:</translation>
+    </message>
+    <message>
+        <source>Watched Folder</source>
+        <translation>Watched Folder</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Every ID up to %1 is used.</source>
+        <translation>Every ID up to %1 is used.</translation>
+    </message>
+    <message>
+        <source>Insert the card for unit %1.</source>
+        <translation>Insert the card for unit %1.</translation>
+    </message>
+    <message>
+        <source>Writing unit %1 to %2...</source>
+        <translation>Writing unit %1 to %2...</translation>
+    </message>
+    <message>
+        <source>The card already holds a config.txt. Replace it with the file of unit %1?</source>
+        <translation>The card already holds a config.txt. Replace it with the file of unit %1?</translation>
+    </message>
+    <message>
+        <source>The card already holds the file of unit %1. Replace it with the file of unit %2?</source>
+        <translation>The card already holds the file of unit %1. Replace it with the file of unit %2?</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>written</translation>
+    </message>
+    <message>
+        <source>Unit %1 written to %2. Every ID up to %3 is used.</source>
+        <translation>Unit %1 written to %2. Every ID up to %3 is used.</translation>
+    </message>
+    <message>
+        <source>Unit %1 written to %2. Remove it and insert the card for unit %3.</source>
+        <translation>Unit %1 written to %2. Remove it and insert the card for unit %3.</translation>
+    </message>
+    <message>
+        <source>left as it was</source>
+        <translation>left as it was</translation>
+    </message>
+    <message>
+        <source>not written: %1</source>
+        <translation>not written: %1</translation>
+    </message>
+    <message>
+        <source>Unit %1 not written to %2: %3</source>
+        <translation>Unit %1 not written to %2: %3</translation>
+    </message>
+    <message>
+        <source>Watched &amp;folder:</source>
+        <translation>Watched &amp;folder:</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Subject: Orvel Support Request (From:</source>
@@ -557,6 +644,22 @@
             <numerusform>%n refused</numerusform>
             <numerusform>%n refused</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The file read back from the card differs</source>
+        <translation>The file read back from the card differs</translation>
+    </message>
+    <message>
+        <source>Cards written: 0.</source>
+        <translation>Cards written: 0.</translation>
+    </message>
+    <message>
+        <source>Cards written: %1 (IDs %2).</source>
+        <translation>Cards written: %1 (IDs %2).</translation>
+    </message>
+    <message>
+        <source>Write to &amp;Cards...</source>
+        <translation>Write to &amp;Cards...</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,93 @@
     </message>
 </context>
 <context>
+    <name>CardsDialog</name>
+    <message>
+        <source>&amp;Replace a config.txt already on the card</source>
+        <translation>&amp;Remplacer un config.txt déjà présent sur la carte</translation>
+    </message>
+    <message>
+        <source>&amp;Write to the Chosen Card</source>
+        <translation>É&amp;crire sur la carte choisie</translation>
+    </message>
+    <message>
+        <source>Write to Cards</source>
+        <translation>Écrire sur les cartes</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&amp;Next ID:</source>
+        <translation>&amp;ID suivant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation>Cartes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mounted before:</source>
+        <translation>Montées avant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Watched Folder</source>
+        <translation>Dossier surveillé</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Every ID up to %1 is used.</source>
+        <translation>Tous les ID jusqu&apos;à %1 sont utilisés.</translation>
+    </message>
+    <message>
+        <source>Insert the card for unit %1.</source>
+        <translation>Insérez la carte de l&apos;unité %1.</translation>
+    </message>
+    <message>
+        <source>Writing unit %1 to %2...</source>
+        <translation>Écriture de l&apos;unité %1 sur %2...</translation>
+    </message>
+    <message>
+        <source>The card already holds a config.txt. Replace it with the file of unit %1?</source>
+        <translation>La carte contient déjà un config.txt. Le remplacer par le fichier de l&apos;unité %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The card already holds the file of unit %1. Replace it with the file of unit %2?</source>
+        <translation>La carte contient déjà le fichier de l&apos;unité %1. Le remplacer par le fichier de l&apos;unité %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>écrite</translation>
+    </message>
+    <message>
+        <source>Unit %1 written to %2. Every ID up to %3 is used.</source>
+        <translation>Unité %1 écrite sur %2. Tous les ID jusqu&apos;à %3 sont utilisés.</translation>
+    </message>
+    <message>
+        <source>Unit %1 written to %2. Remove it and insert the card for unit %3.</source>
+        <translation>Unité %1 écrite sur %2. Retirez-la et insérez la carte de l&apos;unité %3.</translation>
+    </message>
+    <message>
+        <source>left as it was</source>
+        <translation>laissée telle quelle</translation>
+    </message>
+    <message>
+        <source>not written: %1</source>
+        <translation>non écrite&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Unit %1 not written to %2: %3</source>
+        <translation>Unité %1 non écrite sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Watched &amp;folder:</source>
+        <translation>&amp;Dossier surveillé&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Subject: Orvel Support Request (From:</source>
@@ -557,6 +644,22 @@
             <numerusform>%n refusé</numerusform>
             <numerusform>%n refusés</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The file read back from the card differs</source>
+        <translation>Le fichier relu sur la carte diffère</translation>
+    </message>
+    <message>
+        <source>Cards written: 0.</source>
+        <translation>Cartes écrites&#xa0;: 0.</translation>
+    </message>
+    <message>
+        <source>Cards written: %1 (IDs %2).</source>
+        <translation>Cartes écrites&#xa0;: %1 (ID %2).</translation>
+    </message>
+    <message>
+        <source>Write to &amp;Cards...</source>
+        <translation>Écrire sur les &amp;cartes...</translation>
     </message>
 </context>
 <context>

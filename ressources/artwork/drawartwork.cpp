@@ -1,6 +1,7 @@
 // Draws the program's own artwork into the folder given as argument:
 // ressources/CheckAll.png, ressources/UnCheckAll.png,
-// ressources/GenerateUnits.png, ressources/About.png, the window icon
+// ressources/GenerateUnits.png, ressources/WriteCards.png,
+// ressources/About.png, the window icon
 // ico256x256Win.ico, the Windows program icon windows/tessaro.ico and the
 // desktop icons icons/tessaro-<size>.png. The 16-pixel images follow
 // the look of the Silk icons they sit beside: soft gradients, a darker outline,
@@ -204,6 +205,34 @@ QImage severalUnitsIcon()
     return image;
 }
 
+// Write to Cards: a memory card, its corner cut and its contacts showing,
+// with a small gear wheel.
+QImage cardsIcon()
+{
+    QImage image = transparentImage(16, 16);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath card;
+    card.moveTo(4.5, 0.5);
+    card.lineTo(12.5, 0.5);
+    card.lineTo(12.5, 15.5);
+    card.lineTo(1.5, 15.5);
+    card.lineTo(1.5, 3.5);
+    card.closeSubpath();
+    QLinearGradient body(QPointF(1, 0), QPointF(13, 16));
+    body.setColorAt(0.0, QColor(0x6f, 0x86, 0xa8));
+    body.setColorAt(1.0, QColor(0x34, 0x48, 0x66));
+    painter.setPen(QPen(QColor(0x22, 0x2f, 0x44), 1.0));
+    painter.setBrush(body);
+    painter.drawPath(card);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xe8, 0xc8, 0x5a));
+    for (qreal x = 4; x < 12; x += 2)
+        painter.drawRect(QRectF(x, 1.5, 1, 3));
+    drawGear(painter, QPointF(11.5, 11.5), 4.3, 7, 0.8, false);
+    return image;
+}
+
 // The About picture: a large gear wheel with a pencil across it.
 QImage aboutPicture()
 {
@@ -389,6 +418,7 @@ int main(int argc, char *argv[])
                     folder.filePath(QStringLiteral("ressources/UnCheckAll.png")))
             && save(severalUnitsIcon(),
                     folder.filePath(QStringLiteral("ressources/GenerateUnits.png")))
+            && save(cardsIcon(), folder.filePath(QStringLiteral("ressources/WriteCards.png")))
             && save(aboutPicture(), folder.filePath(QStringLiteral("ressources/About.png")));
     // The window icon, and the program file's icon on Windows: 16 colours for
     // the oldest displays, 256 colours, and true colour with transparency.

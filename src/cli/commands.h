@@ -38,4 +38,16 @@ protected:
     Status execute(const QCommandLineParser &parser) override;
 };
 
+// cards: each unit's file onto the next memory card mounted, as the window's
+// Write to Cards does.
+class CardsCommand : public Command
+{
+public:
+    CardsCommand();
+
+protected:
+    QList<QCommandLineOption> options() const override;
+    Status execute(const QCommandLineParser &parser) override;
+};
+
 } // namespace Tessaro::Cli

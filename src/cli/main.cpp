@@ -52,6 +52,7 @@ Status dispatch(const QStringList &arguments)
     commands.push_back(std::make_unique<CheckCommand>());
     commands.push_back(std::make_unique<GenerateCommand>());
     commands.push_back(std::make_unique<BatchCommand>());
+    commands.push_back(std::make_unique<CardsCommand>());
     const QString first = arguments.value(1);
     if (first == u"-h" || first == u"--help" || first == u"--help-all")
         return usage(commands);

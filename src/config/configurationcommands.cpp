@@ -1,6 +1,7 @@
 #include "config/configurationcommands.h"
 
 #include "app/installeddata.h"
+#include "config/cardsdialog.h"
 #include "config/configurationfile.h"
 #include "config/reportbox.h"
 #include "config/unitsdialog.h"
@@ -200,6 +201,21 @@ void generateUnitFiles(QWidget *parent, const QList<UnitFile> &units, const Form
         box.setDetailedText(failures.join(u'\n'));
     }
     box.exec();
+}
+
+QString writeToCards(QWidget *parent, const FormSettings &settings)
+{
+    CardsDialog dialog(settings, settings[optionIndex(u"#ID:")].value, parent);
+    dialog.exec();
+    QStringList ids;
+    for (int id : dialog.written())
+        ids.append(QString::number(id));
+    const QString written = ids.isEmpty()
+            ? QCoreApplication::translate("MainWindow", "Cards written: 0.")
+            : QCoreApplication::translate("MainWindow", "Cards written: %1 (IDs %2).")
+                      .arg(QString::number(ids.size()), ids.join(u", "_s));
+    QMessageBox::information(parent, dialog.windowTitle(), u"<b>"_s + written + u"</b>"_s);
+    return dialog.lastFile();
 }
 
 } // namespace Tessaro

@@ -50,4 +50,9 @@ std::optional<UnitBatch> chooseUnits(QWidget *parent);
 // any was not. Nothing is written when the user does not agree.
 void generateUnitFiles(QWidget *parent, const QList<UnitFile> &units, const FormSettings &settings);
 
+// Writes the form's file onto one memory card after another, from the form's
+// ID on, then tells which IDs were written. Gives the last card's file, or
+// an empty text when none was written.
+QString writeToCards(QWidget *parent, const FormSettings &settings);
+
 } // namespace Tessaro

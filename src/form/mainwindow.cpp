@@ -147,6 +147,11 @@ void MainWindow::on_action_Generate_For_Several_Units_triggered()
     generateForSeveralUnits();
 }
 
+void MainWindow::on_action_Write_To_Cards_triggered()
+{
+    writeToCards();
+}
+
 void MainWindow::fillValueLists()
 {
     ui->form->fillValueLists();
@@ -343,4 +348,12 @@ void MainWindow::generateForSeveralUnits()
         return;
     showPath(batch->folder);
     Tessaro::generateUnitFiles(this, batch->units, ui->form->settings());
+}
+
+void MainWindow::writeToCards()
+{
+    ui->form->settleValueEdits();
+    const QString last = Tessaro::writeToCards(this, ui->form->settings());
+    if (!last.isEmpty())
+        showPath(last);
 }

@@ -47,6 +47,7 @@ private slots:
     void on_action_Select_All_Options_Toolbar_triggered();
     void on_action_Unselect_All_options_Toolbar_triggered();
     void on_action_Generate_For_Several_Units_triggered();
+    void on_action_Write_To_Cards_triggered();
 
 private:
     // The option catalogue, all rows at once.
@@ -79,6 +80,7 @@ private:
     void importConfigurationFile();
     void readConfigurationFile(const QString &path);
     void generateForSeveralUnits();
+    void writeToCards();
 
     std::unique_ptr<Ui::MainWindow> ui;
 };

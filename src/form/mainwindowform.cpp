@@ -55,6 +55,9 @@ const ActionEntry actionEntries[] = {
         {&MainWindow::action_Generate_For_Several_Units, "action_Generate_For_Several_Units",
          QT_TRANSLATE_NOOP("MainWindow", "Generate for Several U&nits..."), "Ctrl+Shift+S",
          "GenerateUnits.png", false},
+        {&MainWindow::action_Write_To_Cards, "action_Write_To_Cards",
+         QT_TRANSLATE_NOOP("MainWindow", "Write to &Cards..."), "Ctrl+Shift+M", "WriteCards.png",
+         false},
         {&MainWindow::action_Import_Configuration_File, "action_Import_Configuration_File",
          QT_TRANSLATE_NOOP("MainWindow", "&Import Configuration File"), "Ctrl+O", "folder_page.png",
          false},
@@ -231,6 +234,7 @@ void MainWindow::setupUi(QMainWindow *window)
     menuBar->addAction(menu_Help->menuAction());
     menuFile->addAction(action_Generate_Configuration_File);
     menuFile->addAction(action_Generate_For_Several_Units);
+    menuFile->addAction(action_Write_To_Cards);
     menuFile->addAction(action_Import_Configuration_File);
     menuFile->addSeparator();
     menuFile->addAction(actionDefault_settings);
@@ -279,6 +283,7 @@ void MainWindow::retranslateUi()
     action_File_Preview->setText(QCoreApplication::translate("MainWindow", "File &Preview"));
     plainTextEdit_Preview->retranslate();
     toolButton_CloseSummary->setToolTip(QCoreApplication::translate("MainWindow", "Close"));
+    toolButton_CloseSummary->setAccessibleName(toolButton_CloseSummary->toolTip());
     menu_Languages->setTitle(QCoreApplication::translate("MainWindow", "&Languages"));
     menu_Help->setTitle(QCoreApplication::translate("MainWindow", "&Help"));
     toolBar->setWindowTitle(QCoreApplication::translate("MainWindow", "toolBar"));

@@ -38,6 +38,7 @@ public:
     std::array<QAction *, Tessaro::languages.size()> languageActions{};
     QAction *action_Generate_Configuration_File = nullptr;
     QAction *action_Generate_For_Several_Units = nullptr;
+    QAction *action_Write_To_Cards = nullptr;
     QAction *action_Import_Configuration_File = nullptr;
     QAction *action_Generate_Configuration_File_ToolBar = nullptr;
     QAction *action_Import_Configuration_File_Toolbar = nullptr;
