@@ -139,8 +139,8 @@
         <translation>not written: %1</translation>
     </message>
     <message>
-        <source>Unit %1 not written to %2: %3</source>
-        <translation>Unit %1 not written to %2: %3</translation>
+        <source>Unit %1 not written to %2: %3. Insert another card for it.</source>
+        <translation>Unit %1 not written to %2: %3. Insert another card for it.</translation>
     </message>
     <message>
         <source>Watched &amp;folder:</source>

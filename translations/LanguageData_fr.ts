@@ -139,8 +139,8 @@
         <translation>non écrite&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Unit %1 not written to %2: %3</source>
-        <translation>Unité %1 non écrite sur %2&#xa0;: %3</translation>
+        <source>Unit %1 not written to %2: %3. Insert another card for it.</source>
+        <translation>Unité %1 non écrite sur %2&#xa0;: %3. Insérez une autre carte pour elle.</translation>
     </message>
     <message>
         <source>Watched &amp;folder:</source>

@@ -95,7 +95,9 @@ QString defaultCardFolder()
 #ifdef Q_OS_MACOS
     return u"/Volumes"_s;
 #else
-    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
+    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
+    if (user.isEmpty()) // as under sudo or su without a login: the home folder's name
+        user = QDir(QDir::homePath()).dirName();
     const QString udisks = u"/run/media/"_s + user;
     return QFileInfo(udisks).isDir() ? udisks : u"/media/"_s + user;
 #endif

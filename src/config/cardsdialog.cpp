@@ -167,8 +167,8 @@ void CardsDialog::writeCard(const Volume &card)
         break;
     case CardOutcome::Failed:
         result = tr("not written: %1").arg(outcome.reason);
-        m_status->setText(
-                tr("Unit %1 not written to %2: %3").arg(unit, card.label, outcome.reason));
+        m_status->setText(tr("Unit %1 not written to %2: %3. Insert another card for it.")
+                                  .arg(unit, card.label, outcome.reason));
         break;
     }
     m_log->addItem(u"%1  %2 (%3)  %4  %5"_s.arg(id, 3, 10, QChar(u'0'))
