@@ -121,6 +121,10 @@ QList<QCommandLineOption> formOptions()
 
 std::optional<std::pair<int, int>> unitIds(const QCommandLineParser &parser)
 {
+    if (!parser.isSet(u"ids"_s)) {
+        complain(Failure, u"--ids FIRST-LAST is missing"_s);
+        return std::nullopt;
+    }
     const QString text = parser.value(u"ids"_s);
     const qsizetype dash = text.indexOf(u'-');
     const int first = dash < 0 ? -1 : wholeNumber(QStringView(text).first(dash));
