@@ -38,8 +38,7 @@ outcomes() {
 }
 
 insert BACKUP
-"$program" cards --ids 3-5 --watch "$watched" --set VOLUME=7 >out 2>err &
-pid=$!
+"$program" cards --ids 3-5 --watch "$watched" --set VOLUME=7 >out 2>err & pid=$!
 until grep -q "insert the card for unit 003" err; do sleep 0.05; done
 insert A && outcomes 1
 insert B && outcomes 2

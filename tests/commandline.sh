@@ -50,6 +50,8 @@ expect "check, findings" 1 "#POWER:-----------------------> ERROR Line(4)
 (standard input):1: not recognised
 (standard input):4: \"#POWER:7\" refused (accepts 0 or 1)
 (standard input):5: \"#ID:5x\" read as 005" check - <error.txt
+printf '#POWER:\033]0;x\007\n' >escapes.txt
+expect "check, control characters" 1 '"#POWER:\x1b]0;x\x07" refused' check escapes.txt
 expect "check, a FIFO" 2 "cannot read fifo.txt: Not a regular file" check fifo.txt
 expect "check, over 1 MiB" 2 "cannot read big.txt: Larger than 1 MiB" check big.txt
 

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QSpinBox>
 
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
@@ -29,7 +30,8 @@ void TestCardsDialog::twoCardsInARow()
     const QString watched = qEnvironmentVariable("TESSARO_WATCHED");
     if (watched.isEmpty())
         QSKIP("cards are mounted by cards.sh, in a mount namespace of its own");
-    // A card appears whole: prepared beside the watched folder, then moved in.
+    QVERIFY(QDir().mkpath(watched));
+    // A card appears whole: prepared beside, then moved in.
     const auto insert = [&watched](const QString &name, const QByteArray &held) {
         const QString prepared = watched + u"-"_s + name, card = watched + u'/' + name;
         QVERIFY(QDir().mkpath(prepared) && QDir().mkpath(card));
@@ -45,6 +47,10 @@ void TestCardsDialog::twoCardsInARow()
         auto *folder = named<QLineEdit>(dialog, u"lineEdit_WatchedFolder"_s);
         folder->setText(watched);
         emit folder->editingFinished();
+        named<QSpinBox>(dialog, u"spinBox_NextId"_s)->setValue(4);
+        QCOMPARE(named<QLabel>(dialog, u"label_Status"_s)->text(),
+                 u"Insert the card for unit 4."_s);
+        named<QSpinBox>(dialog, u"spinBox_NextId"_s)->setValue(3);
         auto *log = named<QListWidget>(dialog, u"listWidget_Log"_s);
         insert(u"A"_s, "#ID:009\r\n"); // its question is answered yes
         QVERIFY(QTest::qWaitFor([log] { return log->count() == 1; }));

@@ -74,8 +74,9 @@ void TestConfigurationCommands::generateWritesTheTickedRows()
     QCOMPARE(pathField(window.get())->textFormat(), Qt::PlainText);
     QCOMPARE(pathField(window.get())->toolTip(), path);
     QCOMPARE(window->width(), width);
-    // Both dialogs start from it now, also after one was cancelled.
-    for (const QString &name : {generate, import}) {
+    // Both dialogs, from the tool bar too, start from it now, also after one was cancelled.
+    for (const QString &name : {u"action_Generate_Configuration_File_ToolBar"_s,
+                                u"action_Import_Configuration_File_Toolbar"_s}) {
         QString proposed;
         QVERIFY(runCommand(command(name), {recordAndCancel(&proposed)}));
         QCOMPARE(proposed, path);
@@ -88,6 +89,7 @@ void TestConfigurationCommands::importFillsTheFormAndReports_data()
     QTest::addColumn<int>("lines"); // of a file alternating accepted and refused lines
     QTest::newRow("a few lines, from the dialog") << u"dialog"_s << 5;
     QTest::newRow("a few lines, dropped on the window") << u"drop"_s << 5;
+    QTest::newRow("30 lines: the report fits") << u"dialog"_s << 30;
     QTest::newRow("31 lines: the report scrolls") << u"dialog"_s << 31;
     QTest::newRow("1 MiB of lines") << u"dialog"_s << 104857;
 }

@@ -48,19 +48,14 @@ void AboutWindows::setupUi(QDialog *window)
     label_Image->setSizePolicy(policy(label_Image, QSizePolicy::Fixed, QSizePolicy::Preferred));
     label_Image->setAutoFillBackground(false);
     label_Image->setFrameShape(QFrame::NoFrame);
-    label_Image->setTextFormat(Qt::AutoText);
     label_Image->setPixmap(QPixmap(u":/ressources/ressources/About.png"_s));
-    label_Image->setScaledContents(false);
-    label_Image->setWordWrap(false);
     label_Image->setOpenExternalLinks(false);
     gridLayout->addWidget(label_Image, 0, 0, 1, 1);
 
     label_infos = new QLabel(window);
     label_infos->setObjectName("label_infos"_L1);
     label_infos->setSizePolicy(policy(label_infos, QSizePolicy::Preferred, QSizePolicy::Preferred));
-    label_infos->setScaledContents(false);
     label_infos->setAlignment(Qt::AlignCenter);
-    label_infos->setWordWrap(false);
     label_infos->setOpenExternalLinks(true);
     gridLayout->addWidget(label_infos, 0, 1, 1, 1);
 

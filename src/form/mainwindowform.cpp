@@ -157,7 +157,6 @@ void MainWindow::setupUi(QMainWindow *window)
 
     scrollArea = new QScrollArea(centralWidget);
     scrollArea->setObjectName("scrollArea"_L1);
-    scrollArea->setEnabled(true);
     scrollArea->setFrameShadow(QFrame::Sunken);
     scrollArea->setLineWidth(0);
     scrollArea->setWidgetResizable(true);
@@ -170,9 +169,6 @@ void MainWindow::setupUi(QMainWindow *window)
     formLayout->setObjectName("formLayout"_L1);
     label = new QLabel(centralWidget);
     label->setObjectName("label"_L1);
-    label->setTextFormat(Qt::AutoText);
-    label->setScaledContents(false);
-    label->setWordWrap(false);
     formLayout->setWidget(0, QFormLayout::LabelRole, label);
     label_Generate_Path = new PathLabel(centralWidget);
     label_Generate_Path->setObjectName("label_Generate_Path"_L1);

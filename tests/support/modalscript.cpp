@@ -12,18 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace TestSupport {
 
-namespace {
-
-template<typename T> T *as(QWidget *widget)
-{
-    if (auto *typed = qobject_cast<T *>(widget))
-        return typed;
-    qFatal("expected a %s, got a %s", T::staticMetaObject.className(),
-           widget->metaObject()->className());
-}
-
-} // namespace
-
 bool runCommand(const std::function<void()> &command, QList<Step> steps)
 {
     // Never twice: a file dialog is on top again a moment after its question.
@@ -59,7 +47,7 @@ bool runCommand(const std::function<void()> &command, QList<Step> steps)
 Step chooseFile(const QString &path, std::function<void()> then)
 {
     return [path, then](QWidget *widget) {
-        auto *dialog = as<QFileDialog>(widget);
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
         if (then)
             QObject::connect(dialog, &QFileDialog::fileSelected, then);
         dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(path);
@@ -70,7 +58,7 @@ Step chooseFile(const QString &path, std::function<void()> then)
 Step recordAndCancel(QString *path)
 {
     return [path](QWidget *widget) {
-        auto *dialog = as<QFileDialog>(widget);
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
         *path = dialog->directory().filePath(
                 dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->text());
         dialog->reject();
@@ -80,14 +68,14 @@ Step recordAndCancel(QString *path)
 Step confirmReplace()
 {
     return [](QWidget *widget) {
-        as<QMessageBox>(widget)->button(QMessageBox::Yes)->click();
+        qobject_cast<QMessageBox *>(widget)->button(QMessageBox::Yes)->click();
     };
 }
 
 Step closeMessage(ShownMessage *shown)
 {
     return [shown](QWidget *widget) {
-        auto *box = as<QMessageBox>(widget);
+        auto *box = qobject_cast<QMessageBox *>(widget);
         *shown = {box->windowTitle(), box->text(), box->informativeText(), box->icon()};
         box->buttons().constFirst()->click();
     };
