@@ -1,8 +1,7 @@
 #!/bin/sh
-# Memory cards, simulated by small tmpfs volumes mounted in a watched folder,
-# in a mount namespace of its own: tessaro-config cards as a script runs it,
-# then the window's Write to Cards (its test program). Needs root and
-# unshare; skipped (77) otherwise.
+# Memory cards as small tmpfs volumes mounted in a watched folder, in a mount
+# namespace of its own (root; else skipped, 77): tessaro-config cards as a
+# script runs it, then the window's Write to Cards (its test program).
 #
 #   cards.sh <tessaro-config> <tst_cardsdialog>
 set -u

@@ -111,15 +111,15 @@ CardWatcher::CardWatcher(const QString &folder, QObject *parent) : QObject(paren
     // The mount table signals a change as an exceptional condition.
     m_mountTable = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
     if (m_mountTable >= 0) {
-        m_notifier = new QSocketNotifier(m_mountTable, QSocketNotifier::Exception, this);
-        connect(m_notifier, &QSocketNotifier::activated, this, &CardWatcher::look);
+        auto *notifier = new QSocketNotifier(m_mountTable, QSocketNotifier::Exception, this);
+        connect(notifier, &QSocketNotifier::activated, this, &CardWatcher::look);
         look(); // reading it once arms the signal
         return;
     }
 #endif
-    m_timer = new QTimer(this);
-    connect(m_timer, &QTimer::timeout, this, &CardWatcher::look);
-    m_timer->start(lookInterval);
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &CardWatcher::look);
+    timer->start(lookInterval);
 }
 
 CardWatcher::~CardWatcher()

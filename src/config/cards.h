@@ -8,9 +8,6 @@
 
 #include <functional>
 
-class QSocketNotifier;
-class QTimer;
-
 namespace Tessaro {
 
 // A mounted volume: its root (the mount point), its name, and what tells it
@@ -61,9 +58,7 @@ private:
     QString m_folder;
     QList<Volume> m_present; // mounted before, still there
     QList<Volume> m_known;
-    int m_mountTable = -1;
-    QSocketNotifier *m_notifier = nullptr;
-    QTimer *m_timer = nullptr;
+    int m_mountTable = -1; // Linux: the mount table, which signals a change
 };
 
 // What writing a unit's file onto a card came to.
