@@ -26,7 +26,7 @@ QList<UnitFile> unitFiles(const QString &targetFolder, const QString &pattern, i
     for (int id = first; id <= last; ++id) {
         const QString folder =
                 QString(pattern).replace(u"%1"_s, QString::number(id).rightJustified(3, u'0'));
-        files.append({id, target.absoluteFilePath(folder + u"/config.txt"_s)});
+        files.append({id, target.filePath(folder + u"/config.txt"_s)});
     }
     return files;
 }
