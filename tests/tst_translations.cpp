@@ -7,7 +7,6 @@
 #include <QTest>
 #include <QtEndian>
 
-#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -34,41 +33,19 @@ void TestTranslations::onlyWholeFilesHoldTogether_data()
     qToBigEndian(quint32(french.size()), sectionPastEnd.data() + 17);
     qToBigEndian(quint32(french.size()), offsetPastEnd.data() + hashes + 9);
     otherMagic[0] = 'Q';
-    // A whole file of one message record, which its one hash entry names.
-    const auto withRecord = [&french](const char *hex) -> QByteArray {
-        const QByteArray record = QByteArray::fromHex(hex);
-        QByteArray length(4, '\0');
-        qToBigEndian(quint32(record.size()), length.data());
-        return french.first(16) + QByteArray::fromHex("42 00000008 00000001 00000000 69") + length
-                + record;
-    };
-    const QByteArray other = withRecord("03 00000002 0078 07 00000005 4f74686572 01");
-
     QTest::newRow("French") << french << "MainWindow"_ba << true;
     QTest::newRow("a section past the end") << sectionPastEnd << "MainWindow"_ba << false;
     QTest::newRow("a hash offset past the end") << offsetPastEnd << "MainWindow"_ba << false;
     QTest::newRow("another magic number") << otherMagic << "MainWindow"_ba << false;
-    QTest::newRow("no MainWindow translation") << other << "MainWindow"_ba << false;
-    QTest::newRow("its own context") << other << "Other"_ba << true;
-    // Records of "x" in "Other", each with something more, or something wrong.
-    const std::tuple<const char *, const char *, bool> records[] = {
-            {"a context ended by a NUL", "03 00000002 0078 07 00000006 4f7468657200 01", true},
-            {"four obsolete bytes", "05 00000000 03 00000002 0078 07 00000005 4f74686572 01", true},
-            {"an unknown part", "0a 00000000 03 00000002 0078 07 00000005 4f74686572 01", false},
-            {"a translation of an odd length", "03 00000001 78 07 00000005 4f74686572 01", false},
-            {"an empty translation", "03 ffffffff 07 00000005 4f74686572 01", false},
-            {"two contexts", "03 00000002 0078 07 00000005 4f74686572 07 00000001 41 01", false}};
-    for (const auto &[name, hex, holds] : records)
-        QTest::newRow(name) << withRecord(hex) << "Other"_ba << holds;
-    // The contexts table lrelease writes when compressing: one bucket, whose
-    // chain at pool position 2 holds "Other", then ends.
-    QTest::newRow("a contexts table") << QByteArray(other).insert(
-            16, QByteArray::fromHex("2f 0000000d 0001 0001 0000 05 4f74686572 00"))
-                                      << "Other"_ba << true;
-    QTest::newRow("a length cut short") << withRecord("03 00000002 0078 07 01") << ""_ba << false;
-    QTest::newRow("a contexts chain past its end") << QByteArray(other).insert(
-            16, QByteArray::fromHex("2f 0000000d 0001 0001 0000 07 4f74686572 00"))
-                                                   << "Other"_ba << false;
+    const QStringList rows = QString::fromUtf8(TestSupport::readAll(
+            QFINDTESTDATA("data/translations.txt"))).split(u'\n', Qt::SkipEmptyParts);
+    for (const QString &row : rows) {
+        const QStringList cells = row.split(u" | "_s);
+        if (!row.startsWith(u'#'))
+            QTest::newRow(qPrintable(cells[0]))
+                    << french.first(16) + QByteArray::fromHex(cells[3].toLatin1())
+                    << cells[1].toLatin1() << (cells[2] == u"1"_s);
+    }
 }
 
 void TestTranslations::onlyWholeFilesHoldTogether()
