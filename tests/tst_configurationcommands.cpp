@@ -203,6 +203,8 @@ void TestConfigurationCommands::generateForSeveralUnits()
     QVERIFY(writeFile(second, "#ID:099\r\n"));
     setFormState(window.get(), formWith({u"#ID:99"_s, u"#VOLUME:7"_s}));
     const auto chooseThreeUnits = [&folder](QWidget *dialog) {
+        const QStringList shown = look(dialog);
+        QCOMPARE(shown, golden(QFINDTESTDATA("data/window/units-look.txt"), shown));
         QPushButton *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
         auto *name = dialog->findChild<QLineEdit *>(u"lineEdit_Name"_s);
         const QString pattern = name->text();

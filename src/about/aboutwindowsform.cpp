@@ -20,8 +20,6 @@ QSizePolicy policy(const QWidget *widget, QSizePolicy::Policy horizontal,
                    QSizePolicy::Policy vertical)
 {
     QSizePolicy sizePolicy(horizontal, vertical);
-    sizePolicy.setHorizontalStretch(0);
-    sizePolicy.setVerticalStretch(0);
     sizePolicy.setHeightForWidth(widget->sizePolicy().hasHeightForWidth());
     return sizePolicy;
 }
@@ -32,7 +30,6 @@ void AboutWindows::setupUi(QDialog *window)
 {
     if (window->objectName().isEmpty())
         window->setObjectName("AboutWindows"_L1);
-    window->setWindowModality(Qt::NonModal);
     window->resize(374, 241);
     window->setWindowIcon(Tessaro::windowIcon());
     window->setLayoutDirection(Qt::LeftToRight);
@@ -46,10 +43,7 @@ void AboutWindows::setupUi(QDialog *window)
     label_Image = new QLabel(window);
     label_Image->setObjectName("label_Image"_L1);
     label_Image->setSizePolicy(policy(label_Image, QSizePolicy::Fixed, QSizePolicy::Preferred));
-    label_Image->setAutoFillBackground(false);
-    label_Image->setFrameShape(QFrame::NoFrame);
     label_Image->setPixmap(QPixmap(u":/ressources/ressources/About.png"_s));
-    label_Image->setOpenExternalLinks(false);
     gridLayout->addWidget(label_Image, 0, 0, 1, 1);
 
     label_infos = new QLabel(window);
@@ -61,7 +55,6 @@ void AboutWindows::setupUi(QDialog *window)
 
     horizontalLayout = new QHBoxLayout();
     horizontalLayout->setObjectName("horizontalLayout"_L1);
-    horizontalLayout->setSizeConstraint(QLayout::SetDefaultConstraint);
     pushButton_close = new QPushButton(window);
     pushButton_close->setObjectName("pushButton_close"_L1);
     pushButton_close->setSizePolicy(

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHash>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -28,51 +29,75 @@ QLabel *pathField(const QWidget *window)
 
 QStringList look(const QWidget *window)
 {
-    QStringList lines;
-    QList<const QWidget *> widgets{window};
-    for (const QWidget *child : window->findChildren<QWidget *>())
-        widgets.append(child);
-    for (const QWidget *widget : std::as_const(widgets)) {
-        if (widget->objectName().isEmpty() || widget->objectName().startsWith(u"qt_"_s))
-            continue;
-        QStringList line{widget->objectName(),
-                         QLatin1StringView(widget->metaObject()->className())};
-        if (widget->testAttribute(Qt::WA_SetPalette))
-            line << widget->palette().color(QPalette::Active, QPalette::WindowText).name()
-                 << widget->palette().color(QPalette::Disabled, QPalette::WindowText).name();
-        if (widget->testAttribute(Qt::WA_SetFont))
-            line << u"italic %1 bold %2"_s.arg(widget->font().italic()).arg(widget->font().bold());
-        if (auto *label = qobject_cast<const QLabel *>(widget))
-            line << u"align %1 wrap %2 flags %3"_s.arg(int(label->alignment()))
-                            .arg(label->wordWrap())
-                            .arg(int(label->textInteractionFlags()));
-        if (auto *frame = qobject_cast<const QFrame *>(widget))
-            line << u"frame %1 %2"_s.arg(frame->frameShape()).arg(frame->frameShadow());
-        if (const QLayout *layout = widget->layout()) {
-            const QMargins m = layout->contentsMargins();
-            line << u"margins %1 %2 %3 %4 spacing %5"_s.arg(m.left())
-                            .arg(m.top())
-                            .arg(m.right())
-                            .arg(m.bottom())
-                            .arg(layout->spacing());
-        }
-        const QWidget *parent = widget->parentWidget();
-        for (const QLayout *layout :
-             parent ? parent->findChildren<QLayout *>() : QList<QLayout *>()) {
-            int row = -1, column = -1, rows = -1, columns = -1;
+    // Where each widget and layout sits in the layout holding it: its cell in
+    // a grid or form, its place and stretch in a box.
+    QHash<const QObject *, QString> places;
+    for (const QLayout *layout : window->findChildren<QLayout *>()) {
+        for (int i = 0; i < layout->count(); ++i) {
+            QLayoutItem *item = layout->itemAt(i);
+            int row = i, column = -1, rows = 1, columns = 1, stretch = 0;
             QFormLayout::ItemRole role = {};
-            if (auto *grid = qobject_cast<const QGridLayout *>(layout);
-                grid && grid->indexOf(widget) >= 0)
-                grid->getItemPosition(grid->indexOf(widget), &row, &column, &rows, &columns);
+            if (auto *grid = qobject_cast<const QGridLayout *>(layout))
+                grid->getItemPosition(i, &row, &column, &rows, &columns);
             else if (auto *form = qobject_cast<const QFormLayout *>(layout))
-                form->getWidgetPosition(const_cast<QWidget *>(widget), &row, &role);
-            if (row >= 0)
-                line << u"at %1 %2 span %3 %4 role %5"_s.arg(row)
-                                .arg(column)
-                                .arg(rows)
-                                .arg(columns)
-                                .arg(role);
+                form->getItemPosition(i, &row, &role);
+            else if (auto *box = qobject_cast<const QBoxLayout *>(layout))
+                stretch = box->stretch(i);
+            places.insert(item->widget() ? static_cast<QObject *>(item->widget()) : item->layout(),
+                          u"at %1 %2 span %3 %4 role %5 stretch %6"_s.arg(row)
+                                  .arg(column)
+                                  .arg(rows)
+                                  .arg(columns)
+                                  .arg(role)
+                                  .arg(stretch));
         }
+    }
+    const auto spacing = [](const QLayout *layout) {
+        const QMargins m = layout->contentsMargins();
+        return u"margins %1 %2 %3 %4 spacing %5 constraint %6"_s.arg(m.left())
+                .arg(m.top())
+                .arg(m.right())
+                .arg(m.bottom())
+                .arg(layout->spacing())
+                .arg(layout->sizeConstraint());
+    };
+    QStringList lines;
+    QList<const QObject *> objects{window};
+    for (const QObject *child : window->findChildren<QObject *>())
+        objects.append(child);
+    for (const QObject *object : std::as_const(objects)) {
+        auto *widget = qobject_cast<const QWidget *>(object);
+        if (object->objectName().isEmpty() || object->objectName().startsWith(u"qt_"_s)
+            || (!widget && !qobject_cast<const QLayout *>(object)))
+            continue;
+        QStringList line{object->objectName(), QLatin1StringView(object->metaObject()->className())};
+        if (!widget) {
+            line << spacing(static_cast<const QLayout *>(object));
+        } else {
+            const QSizePolicy policy = widget->sizePolicy();
+            line << u"policy %1 %2"_s.arg(policy.horizontalPolicy()).arg(policy.verticalPolicy());
+            if (widget->testAttribute(Qt::WA_SetPalette))
+                line << widget->palette().color(QPalette::Active, QPalette::WindowText).name()
+                     << widget->palette().color(QPalette::Disabled, QPalette::WindowText).name();
+            if (widget->testAttribute(Qt::WA_SetFont))
+                line << u"italic %1 bold %2"_s.arg(widget->font().italic()).arg(widget->font().bold());
+            if (widget->testAttribute(Qt::WA_SetLayoutDirection))
+                line << u"direction %1"_s.arg(widget->layoutDirection());
+            if (widget->isWindow())
+                line << u"modality %1"_s.arg(widget->windowModality());
+            if (auto *label = qobject_cast<const QLabel *>(widget))
+                line << u"align %1 wrap %2 flags %3 links %4 format %5"_s.arg(int(label->alignment()))
+                                .arg(label->wordWrap())
+                                .arg(int(label->textInteractionFlags()))
+                                .arg(label->openExternalLinks())
+                                .arg(label->textFormat());
+            if (auto *frame = qobject_cast<const QFrame *>(widget))
+                line << u"frame %1 %2"_s.arg(frame->frameShape()).arg(frame->frameShadow());
+            if (const QLayout *layout = widget->layout())
+                line << spacing(layout);
+        }
+        if (places.contains(object))
+            line << places.value(object);
         lines << line.join(u" | "_s);
     }
     return lines;

@@ -35,9 +35,9 @@ inline void setFormState(const QWidget *window, const Tessaro::FormSettings &set
     named<OptionForm>(window, QStringLiteral("scrollAreaWidgetContents"))->setSettings(settings);
 }
 
-// How a window's named widgets are set to look, one line each, whatever the
-// fonts: the colours, font style, alignment, frame and margins given to them,
-// and where they sit in their layout.
+// How a window's named widgets and layouts are set to look, one line each,
+// whatever the fonts: the size policy, colours, font style, alignment, frame
+// and margins given to them, and where they sit in their layout.
 QStringList look(const QWidget *window);
 
 // Every row at its default, ticked or not, then the rows named as "#KEY:value"
