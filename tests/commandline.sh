@@ -25,7 +25,8 @@ printf '' >empty.txt
 printf 'root:x:0:0:root:/root:/bin/sh\n\n' >passwd.txt
 printf '#POWER:\033]0;x\007\n' >escapes.txt
 mkfifo fifo.txt
-head -c 1048577 /dev/zero | tr '\0' '#' >big.txt
+head -c 1048576 /dev/zero | tr '\0' '#' >whole.txt
+{ cat whole.txt; echo; } >big.txt
 chmod 644 ./*.txt
 ln -s "$folder/elsewhere.txt" dangling.txt
 ln -s kept.txt link.txt

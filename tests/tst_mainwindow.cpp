@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QToolBar>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -134,9 +135,18 @@ void TestMainWindow::previewShowsTheFileAndImportMarksRows()
     named<QComboBox>(window.get(), u"comboBox_Power"_s)->setCurrentIndex(1);
     QVERIFY(!power->isVisible() && volume->isVisible());
     // A click on a line gives its row's value the focus.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QTest::mouseClick(preview->viewport(), Qt::LeftButton, {},
                       preview->cursorRect(QTextCursor(preview->document())).center());
     QCOMPARE(window->focusWidget(), named(window.get(), u"spinBox_Volume"_s));
+    // The focused row's line is highlighted; a row not written has none.
+    const auto highlighted = [preview] {
+        return preview->extraSelections().value(0).cursor.block().text();
+    };
+    QCOMPARE(highlighted(), u"#VOLUME:10"_s);
+    named(window.get(), u"checkBox_ID"_s)->setFocus();
+    QCOMPARE(highlighted(), QString());
     QCOMPARE(formState(window.get()), formWith({u"#VOLUME:10"_s, u"#POWER:1"_s}));
 }
 

@@ -3,6 +3,7 @@
 #include "config/configurationformat.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHash>
@@ -91,6 +92,8 @@ QStringList look(const QWidget *window)
                                 .arg(int(label->textInteractionFlags()))
                                 .arg(label->openExternalLinks())
                                 .arg(label->textFormat());
+            if (auto *combo = qobject_cast<const QComboBox *>(widget))
+                line << u"visible %1"_s.arg(combo->maxVisibleItems());
             if (auto *frame = qobject_cast<const QFrame *>(widget))
                 line << u"frame %1 %2"_s.arg(frame->frameShape()).arg(frame->frameShadow());
             if (const QLayout *layout = widget->layout())
