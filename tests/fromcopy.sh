@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs a window test from a copy of it in a fresh folder: the window keeps its
-# preferences file beside the program, so no run sees another's file and
-# nothing is left in the build tree.
+# preferences file beside the program, and its window settings in
+# XDG_CONFIG_HOME, here the same folder; so no run sees another's files and
+# nothing is left in the build tree or the user's folder.
 #
 #   fromcopy.sh <test program> [arguments...]
 set -u
@@ -9,5 +10,6 @@ folder=$(mktemp -d) || exit 1
 trap 'rm -rf "$folder"' EXIT
 cp "$1" "$folder/" || exit 1
 program=$folder/$(basename "$1")
+export XDG_CONFIG_HOME="$folder"
 shift
 "$program" "$@"

@@ -210,11 +210,22 @@ void TestConfigurationCommands::generateForSeveralUnits()
         const QString pattern = name->text();
         name->setText(u"unit"_s); // no place for the ID
         QVERIFY(!ok->isEnabled());
+        QCOMPARE(dialog->findChild<QLabel *>(u"label_Reason"_s)->text(),
+                 u"The folder name must hold %1"_s);
         name->setText(pattern);
         dialog->findChild<QSpinBox *>(u"spinBox_Last"_s)->setValue(3);
         dialog->findChild<QLineEdit *>(u"lineEdit_Folder"_s)->setText(folder.path());
-        QCOMPARE(dialog->findChild<QListWidget *>(u"listWidget_Files"_s)->count(), 3);
         ok->click();
+    };
+    // No to replacing: back in the dialog, as it was left.
+    const auto declineReplace = [](QWidget *question) {
+        qobject_cast<QMessageBox *>(question)->button(QMessageBox::No)->click();
+    };
+    const auto keptThreeUnits = [](QWidget *dialog) {
+        auto *files = dialog->findChild<QListWidget *>(u"listWidget_Files"_s);
+        QCOMPARE(files->count(), 3);
+        QCOMPARE(files->item(2)->text(), u"ID003/config.txt"_s);
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     };
     QString named;
     const auto replace = [&named](QWidget *question) {
@@ -228,7 +239,8 @@ void TestConfigurationCommands::generateForSeveralUnits()
             }}));
     ShownMessage shown;
     QVERIFY(runCommand(action(window.get(), u"action_Generate_For_Several_Units"_s),
-                       {chooseThreeUnits, replace, closeMessage(&shown)}));
+                       {chooseThreeUnits, declineReplace, keptThreeUnits, replace,
+                        closeMessage(&shown)}));
 
     QCOMPARE(named, second + u'\n' + third);
     for (int id = 1; id <= 2; ++id)
@@ -236,7 +248,7 @@ void TestConfigurationCommands::generateForSeveralUnits()
                  u"#ID:%1\r\n#VOLUME:07\r\n"_s.arg(id, 3, 10, QChar(u'0')).toLatin1());
     QCOMPARE(shown.text, u"<b>Files written: 2.</b>"_s);
     QCOMPARE(shown.informative,
-             u"Files not written, and why:\n"_s + third + u": Not a regular file"_s);
+             u"Files not written, and why:\n"_s + third + u": It is not a regular file"_s);
     QCOMPARE(shown.icon, QMessageBox::Warning);
     QCOMPARE(pathField(window.get())->text(), folder.path());
 }

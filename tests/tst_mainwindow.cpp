@@ -36,6 +36,8 @@ private slots:
     void wholeFormCommands();
     void wheelScrollsTheFormUnlessAValueHasFocus();
     void previewShowsTheFileAndImportMarksRows();
+    void everyChangeIsUndone_data();
+    void everyChangeIsUndone();
 };
 
 void TestMainWindow::opensWithEveryRowTickedAtItsDefault()
@@ -148,6 +150,54 @@ void TestMainWindow::previewShowsTheFileAndImportMarksRows()
     named(window.get(), u"checkBox_ID"_s)->setFocus();
     QCOMPARE(highlighted(), QString());
     QCOMPARE(formState(window.get()), formWith({u"#VOLUME:10"_s, u"#POWER:1"_s}));
+}
+
+void TestMainWindow::everyChangeIsUndone_data()
+{
+    QTest::addColumn<QString>("command"); // an action, or "keys" pressed in Volume
+    QTest::addColumn<QString>("undo");    // the Undo entry's text after it
+    QTest::newRow("Apply Default Settings") << u"actionDefault_settings_ToolBar"_s
+                                            << u"&Undo Default Settings"_s;
+    QTest::newRow("Select All Options") << u"action_Select_All_Options"_s << u"&Undo Select All"_s;
+    QTest::newRow("Unselect All options") << u"action_Unselect_All_options_Toolbar"_s
+                                          << u"&Undo Unselect All"_s;
+    QTest::newRow("Import") << u"action_Import_Configuration_File"_s << u"&Undo Import"_s;
+    QTest::newRow("a language switch") << u"action_Fran_ais"_s
+                                       << u"&Annuler le changement de langue"_s;
+    QTest::newRow("a value, twice") << u"keys"_s << u"&Undo Volume Change"_s;
+}
+
+void TestMainWindow::everyChangeIsUndone()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, undo);
+    const Tessaro::FormSettings before =
+            formWith({u"#VOLUME:7"_s, u"-#POWER:1"_s, u"#INPUT01:123"_s}, true);
+    setFormState(window.get(), before);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"config.txt"_s);
+    QVERIFY(writeFile(path, "#BOOT:5\r\n"));
+    auto *volume = named<QSpinBox>(window.get(), u"spinBox_Volume"_s);
+    volume->setFocus();
+    ShownMessage report;
+    if (command == u"keys") {
+        QTest::keyClick(volume, Qt::Key_Up);
+        QTest::keyClick(volume, Qt::Key_Up);
+    } else {
+        QVERIFY(runCommand(action(window.get(), command),
+                           command.contains(u"Import"_s)
+                                   ? QList<Step>{chooseFile(path), closeMessage(&report)}
+                                   : QList<Step>{}));
+    }
+    const Tessaro::FormSettings after = formState(window.get());
+    QVERIFY(after != before);
+    QCOMPARE(action(window.get(), u"action_Undo"_s)->text(), undo);
+    window->activateWindow(); // as a dialog's closing does on a desktop
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keySequence(window.get(), QKeySequence(u"Ctrl+Z"_s));
+    QCOMPARE(formState(window.get()), before);
+    QTest::keySequence(window.get(), QKeySequence(u"Ctrl+Shift+Z"_s));
+    QCOMPARE(formState(window.get()), after);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -562,16 +562,8 @@
         <translation>Generate for Several U&amp;nits...</translation>
     </message>
     <message>
-        <source>Not a regular file</source>
-        <translation>Not a regular file</translation>
-    </message>
-    <message>
         <source>The folder is a symbolic link</source>
         <translation>The folder is a symbolic link</translation>
-    </message>
-    <message>
-        <source>Larger than %1 MiB</source>
-        <translation>Larger than %1 MiB</translation>
     </message>
     <message>
         <source>line %1: &quot;%2&quot;</source>
@@ -661,6 +653,70 @@
         <source>Write to &amp;Cards...</source>
         <translation>Write to &amp;Cards...</translation>
     </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>It is not a regular file</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>The file is larger than %1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>Files written: %1 (IDs %2).</source>
+        <translation>Files written: %1 (IDs %2).</translation>
+    </message>
+    <message>
+        <source>%1 Change</source>
+        <translation>%1 Change</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>Default Settings</source>
+        <translation>Default Settings</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Unselect All</source>
+        <translation>Unselect All</translation>
+    </message>
+    <message>
+        <source>Language Switch</source>
+        <translation>Language Switch</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>
@@ -699,6 +755,18 @@
     <message>
         <source>Folder for the Units</source>
         <translation>Folder for the Units</translation>
+    </message>
+    <message>
+        <source>The last ID is below the first</source>
+        <translation>The last ID is below the first</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Choose a folder</translation>
+    </message>
+    <message>
+        <source>The folder name must hold %1</source>
+        <translation>The folder name must hold %1</translation>
     </message>
 </context>
 </TS>

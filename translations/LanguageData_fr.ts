@@ -562,16 +562,8 @@
         <translation>Générer pour &amp;plusieurs unités...</translation>
     </message>
     <message>
-        <source>Not a regular file</source>
-        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
-    </message>
-    <message>
         <source>The folder is a symbolic link</source>
         <translation>Le dossier est un lien symbolique</translation>
-    </message>
-    <message>
-        <source>Larger than %1 MiB</source>
-        <translation>Plus de %1 Mio</translation>
     </message>
     <message>
         <source>line %1: &quot;%2&quot;</source>
@@ -661,6 +653,70 @@
         <source>Write to &amp;Cards...</source>
         <translation>Écrire sur les &amp;cartes...</translation>
     </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>Le fichier dépasse %1&#xa0;Mio</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Files written: %1 (IDs %2).</source>
+        <translation>Fichiers écrits&#xa0;: %1 (ID %2).</translation>
+    </message>
+    <message>
+        <source>%1 Change</source>
+        <translation>la modification de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>les modifications</translation>
+    </message>
+    <message>
+        <source>Default Settings</source>
+        <translation>les réglages par défaut</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>la sélection de toutes les options</translation>
+    </message>
+    <message>
+        <source>Unselect All</source>
+        <translation>la désélection de toutes les options</translation>
+    </message>
+    <message>
+        <source>Language Switch</source>
+        <translation>le changement de langue</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>l&apos;importation</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>
@@ -699,6 +755,18 @@
     <message>
         <source>Folder for the Units</source>
         <translation>Dossier des unités</translation>
+    </message>
+    <message>
+        <source>The last ID is below the first</source>
+        <translation>Le dernier ID est inférieur au premier</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Choisissez un dossier</translation>
+    </message>
+    <message>
+        <source>The folder name must hold %1</source>
+        <translation>Le nom du dossier doit contenir %1</translation>
     </message>
 </context>
 </TS>

@@ -53,6 +53,7 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWi
     folderRow->addWidget(m_folder);
     folderRow->addWidget(browse);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(u"buttonBox"_s);
     auto *layout = new QFormLayout(this);
     layout->addRow(tr("&Next ID:"), m_next);
     auto *folderLabel = new QLabel(tr("Watched &folder:"), this);

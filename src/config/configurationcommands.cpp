@@ -47,6 +47,27 @@ QString firstFiles(const QStringList &files)
     return lines.join(u'\n');
 }
 
+// A file and why it could not be written or read, as a box's line.
+QString fileAndProblem(const QString &path, const FileStatus &status)
+{
+    return QDir::toNativeSeparators(path) + u": "_s + fileProblemText(status);
+}
+
+// Unit IDs in order as runs: "1 to 31", "1 to 3, 5".
+QString idRanges(const QList<int> &ids)
+{
+    QStringList runs;
+    for (qsizetype first = 0, last = 0; first < ids.size(); first = ++last) {
+        while (last + 1 < ids.size() && ids[last + 1] == ids[last] + 1)
+            ++last;
+        runs.append(first == last ? QString::number(ids[first])
+                                  : QCoreApplication::translate("MainWindow", "%1 to %2")
+                                            .arg(ids[first])
+                                            .arg(ids[last]));
+    }
+    return runs.join(u", "_s);
+}
+
 } // namespace
 
 QString chooseFileToGenerate(QWidget *parent)
@@ -75,7 +96,8 @@ void generateFile(QWidget *parent, const QString &path, const FormSettings &sett
     const QString target = !chosen.isSymLink() ? path
             : chosen.exists()                  ? chosen.canonicalFilePath()
                                                : chosen.symLinkTarget();
-    if (writeFile(target, configurationText(settings), Existing::Replace).ok()) {
+    const FileStatus written = writeFile(target, configurationText(settings), Existing::Replace);
+    if (written.ok()) {
         box.setText(u"<b>"_s
                     + QCoreApplication::translate("MainWindow", "Create configuration file done!")
                     + u"</b>"_s);
@@ -83,6 +105,7 @@ void generateFile(QWidget *parent, const QString &path, const FormSettings &sett
     } else {
         box.setText(QCoreApplication::translate("MainWindow",
                                                 "Impossible to create configuration file!"));
+        box.setInformativeText(fileAndProblem(target, written));
         box.setIcon(QMessageBox::Warning);
     }
     box.exec();
@@ -113,6 +136,7 @@ std::optional<FileReading> readFileToImport(QWidget *parent, const QString &path
                             "MainWindow", "The specified configuration file does not exist!")
                     : QCoreApplication::translate(
                             "MainWindow", "The specified configuration file cannot be opened!"));
+    box.setInformativeText(fileAndProblem(path, status));
     box.exec();
     return std::nullopt;
 }
@@ -126,18 +150,11 @@ void showImportReport(QWidget *parent, const FileReading &reading)
     box.exec();
 }
 
-std::optional<UnitBatch> chooseUnits(QWidget *parent)
+std::optional<QString> generateForSeveralUnits(QWidget *parent, const FormSettings &settings)
 {
     const QString last =
             lastConfigurationPath.isEmpty() ? firstConfigurationPath() : lastConfigurationPath;
     UnitsDialog dialog(QFileInfo(last).absolutePath(), parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return UnitBatch{dialog.targetFolder(), dialog.unitFiles()};
-}
-
-void generateUnitFiles(QWidget *parent, const QList<UnitFile> &units, const FormSettings &settings)
-{
     const QString title = QCoreApplication::translate("MainWindow", "Generate for Several Units");
     // Over 20 units a progress dialog counts them, and may stop them between
     // two files.
@@ -156,6 +173,7 @@ void generateUnitFiles(QWidget *parent, const QList<UnitFile> &units, const Form
         question.setDetailedText(paths.join(u'\n'));
         return question.exec() == QMessageBox::Yes;
     };
+    QList<UnitFile> units;
     steps.proceed = [&](qsizetype done) {
         if (units.size() <= 20)
             return true;
@@ -174,25 +192,31 @@ void generateUnitFiles(QWidget *parent, const QList<UnitFile> &units, const Form
         progress->setValue(int(done));
         return true;
     };
-    const UnitRun run = writeUnitFiles(units, settings, steps);
-    progress.reset();
-    if (run.declined)
-        return;
+    UnitRun run;
+    do {
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        units = dialog.unitFiles();
+        run = writeUnitFiles(units, settings, steps);
+        progress.reset();
+    } while (run.declined);
 
     QStringList failures;
     for (const UnitFailure &failure : run.failures)
-        failures.append(QDir::toNativeSeparators(failure.unit.path) + u": "_s
-                        + fileProblemText(failure.status));
+        failures.append(fileAndProblem(failure.unit.path, failure.status));
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setIcon(failures.isEmpty() && !run.stopped ? QMessageBox::Information
                                                    : QMessageBox::Warning);
-    QString text = u"<b>"_s
-            + QCoreApplication::translate("MainWindow", "Files written: %1.")
-                      .arg(run.written.size())
-            + u"</b>"_s;
+    // A stopped run says which units have their file, to go on from there.
+    QString text = run.stopped && !run.written.isEmpty()
+            ? QCoreApplication::translate("MainWindow", "Files written: %1 (IDs %2).")
+                      .arg(QString::number(run.written.size()), idRanges(run.written))
+            : QCoreApplication::translate("MainWindow", "Files written: %1.")
+                      .arg(run.written.size());
+    text = u"<b>"_s + text + u"</b>"_s;
     if (run.stopped)
-        text += u"<br>"_s + QCoreApplication::translate("MainWindow", "Stopped by the user.");
+        text += u" "_s + QCoreApplication::translate("MainWindow", "Stopped by the user.");
     box.setText(text);
     if (!failures.isEmpty()) {
         box.setInformativeText(
@@ -201,6 +225,7 @@ void generateUnitFiles(QWidget *parent, const QList<UnitFile> &units, const Form
         box.setDetailedText(failures.join(u'\n'));
     }
     box.exec();
+    return dialog.targetFolder();
 }
 
 QString writeToCards(QWidget *parent, const FormSettings &settings)

@@ -34,21 +34,13 @@ std::optional<FileReading> readFileToImport(QWidget *parent, const QString &path
 // The report of an import, line by line.
 void showImportReport(QWidget *parent, const FileReading &reading);
 
-// Several units at once: the folder that receives them and their files.
-struct UnitBatch
-{
-    QString folder;
-    QList<UnitFile> units;
-};
-
-// The dialog that chooses the units, starting in lastConfigurationPath's
-// folder; nothing when the user cancelled.
-std::optional<UnitBatch> chooseUnits(QWidget *parent);
-
-// Writes each unit's file, each all or nothing, once the user has agreed to
-// replace the files that exist; then tells how many were written and why
-// any was not. Nothing is written when the user does not agree.
-void generateUnitFiles(QWidget *parent, const QList<UnitFile> &units, const FormSettings &settings);
+// Several units at once: the dialog that chooses them, starting in
+// lastConfigurationPath's folder, then each unit's file written, each all or
+// nothing, once the user has agreed to replace the files that exist; then
+// how many were written and why any was not. Answering No to replacing goes
+// back to the dialog. Gives the folder that received the units, or nothing
+// when the user cancelled.
+std::optional<QString> generateForSeveralUnits(QWidget *parent, const FormSettings &settings);
 
 // Writes the form's file onto one memory card after another, from the form's
 // ID on, then tells which IDs were written. Gives the last card's file, or

@@ -23,11 +23,11 @@ QString fileProblemText(const FileStatus &status)
     case FileStatus::Exists:
         return qt_error_string(EEXIST);
     case FileStatus::NotAFile:
-        return QCoreApplication::translate("MainWindow", "Not a regular file");
+        return QCoreApplication::translate("MainWindow", "It is not a regular file");
     case FileStatus::FolderIsLink:
         return QCoreApplication::translate("MainWindow", "The folder is a symbolic link");
     case FileStatus::TooLarge:
-        return QCoreApplication::translate("MainWindow", "Larger than %1 MiB")
+        return QCoreApplication::translate("MainWindow", "The file is larger than %1 MiB")
                 .arg(maximumConfigurationFileSize / (1024 * 1024));
     case FileStatus::SystemError:
         return qt_error_string(status.systemError);

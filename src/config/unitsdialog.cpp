@@ -1,5 +1,7 @@
 #include "config/unitsdialog.h"
 
+#include "app/windowsettings.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -17,7 +19,7 @@ UnitsDialog::UnitsDialog(const QString &startFolder, QWidget *parent)
     : QDialog(parent), m_first(new QSpinBox(this)), m_last(new QSpinBox(this)),
       m_folder(new QLineEdit(startFolder, this)),
       m_name(new QLineEdit(Tessaro::defaultUnitFolderPattern, this)),
-      m_files(new QListWidget(this)),
+      m_files(new QListWidget(this)), m_reason(new QLabel(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
     setWindowTitle(tr("Generate for Several Units"));
@@ -26,9 +28,17 @@ UnitsDialog::UnitsDialog(const QString &startFolder, QWidget *parent)
     m_folder->setObjectName(u"lineEdit_Folder"_s);
     m_name->setObjectName(u"lineEdit_Name"_s);
     m_files->setObjectName(u"listWidget_Files"_s);
+    m_reason->setObjectName(u"label_Reason"_s);
+    m_buttons->setObjectName(u"buttonBox"_s);
     for (QSpinBox *id : {m_first, m_last})
         id->setRange(Tessaro::firstUnitId, Tessaro::lastUnitId);
+    const std::unique_ptr<QSettings> settings = Tessaro::windowSettings();
+    m_first->setValue(settings->value(u"units/first"_s).toInt());
+    m_last->setValue(settings->value(u"units/last"_s).toInt());
+    m_folder->setText(settings->value(u"units/folder"_s, startFolder).toString());
+    m_name->setText(settings->value(u"units/name"_s, m_name->text()).toString());
     auto *browse = new QPushButton(tr("&Browse..."), this);
+    setTabOrder(m_folder, browse);
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(m_folder);
     folderRow->addWidget(browse);
@@ -43,10 +53,11 @@ UnitsDialog::UnitsDialog(const QString &startFolder, QWidget *parent)
     layout->addRow(QString(),
                    new QLabel(tr("%1 stands for the unit's ID, in three digits."), this));
     layout->addRow(tr("Files:"), m_files);
-    layout->addRow(m_buttons);
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(m_reason, 1);
+    buttonRow->addWidget(m_buttons);
+    layout->addRow(buttonRow);
 
-    // The last ID never comes before the first.
-    connect(m_first, &QSpinBox::valueChanged, m_last, &QSpinBox::setMinimum);
     for (QSpinBox *id : {m_first, m_last})
         connect(id, &QSpinBox::valueChanged, this, &UnitsDialog::showFiles);
     for (QLineEdit *text : {m_folder, m_name})
@@ -67,6 +78,16 @@ QString UnitsDialog::targetFolder() const
     return m_folder->text();
 }
 
+void UnitsDialog::accept()
+{
+    const std::unique_ptr<QSettings> settings = Tessaro::windowSettings();
+    settings->setValue(u"units/first"_s, m_first->value());
+    settings->setValue(u"units/last"_s, m_last->value());
+    settings->setValue(u"units/folder"_s, targetFolder());
+    settings->setValue(u"units/name"_s, m_name->text());
+    QDialog::accept();
+}
+
 void UnitsDialog::chooseFolder()
 {
     const QString folder =
@@ -78,12 +99,22 @@ void UnitsDialog::chooseFolder()
 void UnitsDialog::showFiles()
 {
     // Only a folder name that differs from unit to unit, in a chosen folder.
-    const bool usable = !targetFolder().isEmpty() && Tessaro::isUnitFolderPattern(m_name->text());
-    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(usable);
+    QString reason;
+    if (m_last->value() < m_first->value())
+        reason = tr("The last ID is below the first");
+    else if (targetFolder().isEmpty())
+        reason = tr("Choose a folder");
+    else if (!Tessaro::isUnitFolderPattern(m_name->text()))
+        reason = tr("The folder name must hold %1").arg(u"%1"_s);
+    m_reason->setText(reason);
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(reason.isEmpty());
     m_files->clear();
-    if (!usable)
+    if (!reason.isEmpty())
         return;
+    // Each file as the chosen folder holds it: a long folder would make every
+    // line look the same.
+    const QDir folder(targetFolder());
     const QList<Tessaro::UnitFile> files = unitFiles();
     for (const Tessaro::UnitFile &file : files)
-        m_files->addItem(QDir::toNativeSeparators(file.path));
+        m_files->addItem(QDir::toNativeSeparators(folder.relativeFilePath(file.path)));
 }

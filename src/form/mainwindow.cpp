@@ -3,10 +3,12 @@
 #include "about/aboutwindows.h"
 #include "about/supportlinks.h"
 #include "app/preferences.h"
+#include "app/windowsettings.h"
 #include "config/configurationcommands.h"
 #include "config/configurationfile.h"
 #include "config/importreport.h"
 #include "form/elidinglabel.h"
+#include "form/formhistory.h"
 #include "form/mainwindowform.h"
 #include "form/optionform.h"
 
@@ -25,6 +27,7 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
 using Tessaro::Language;
 
 MainWindow::MainWindow(QWidget *parent)
@@ -32,6 +35,8 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowTitle(QCoreApplication::applicationName());
+    m_history = new FormHistory(ui->form, ui->action_Undo, ui->action_Redo, this);
+    connect(m_history, &FormHistory::wholeFormRestored, this, &MainWindow::forgetImportFindings);
 
     // The system's language first, then the one the preferences file names.
     uncheckLanguageActions();
@@ -45,16 +50,28 @@ MainWindow::MainWindow(QWidget *parent)
     applyDefaultSettings();
 
     selectAllOptions();
+    m_history->clear();
 
-    // The preview beside the form when the screen holds both whole.
-    ui->dockWidget_Preview->setVisible(wholeFormWidth() + previewWidth() <= screenRoom().width());
-    fitToDescriptions();
+    if (!restoreWindowState()) {
+        // The preview beside the form when the screen holds both whole, and
+        // every row shown.
+        ui->dockWidget_Preview->setVisible(wholeFormWidth() + previewWidth()
+                                           <= screenRoom().width());
+        resize(width(), std::min(wholeFormHeight(), screenRoom().height()));
+        fitToDescriptions();
+    }
     setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow()
 {
     savePreferences();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    saveWindowState();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::on_action_Quit_triggered()
@@ -159,7 +176,9 @@ void MainWindow::fillValueLists()
 
 void MainWindow::applyDefaultSettings()
 {
-    ui->form->setSettings(Tessaro::withDefaultValues(ui->form->settings()));
+    m_history->record(QT_TRANSLATE_NOOP("MainWindow", "Default Settings"), [this] {
+        ui->form->setSettings(Tessaro::withDefaultValues(ui->form->settings()));
+    });
     forgetImportFindings();
 }
 
@@ -171,12 +190,16 @@ void MainWindow::forgetImportFindings()
 
 void MainWindow::selectAllOptions()
 {
-    ui->form->setSettings(Tessaro::withAllTicked(ui->form->settings(), true));
+    m_history->record(QT_TRANSLATE_NOOP("MainWindow", "Select All"), [this] {
+        ui->form->setSettings(Tessaro::withAllTicked(ui->form->settings(), true));
+    });
 }
 
 void MainWindow::unselectAllOptions()
 {
-    ui->form->setSettings(Tessaro::withAllTicked(ui->form->settings(), false));
+    m_history->record(QT_TRANSLATE_NOOP("MainWindow", "Unselect All"), [this] {
+        ui->form->setSettings(Tessaro::withAllTicked(ui->form->settings(), false));
+    });
 }
 
 void MainWindow::showPath(const QString &path)
@@ -191,6 +214,13 @@ int MainWindow::wholeFormWidth() const
             + ui->scrollArea->verticalScrollBar()->sizeHint().width()
             + ui->verticalLayout_2->contentsMargins().left()
             + ui->verticalLayout_2->contentsMargins().right();
+}
+
+int MainWindow::wholeFormHeight() const
+{
+    // The window's own height, its scroll area as tall as the form.
+    return sizeHint().height() - ui->scrollArea->sizeHint().height()
+            + ui->form->sizeHint().height() + 2 * ui->scrollArea->frameWidth();
 }
 
 int MainWindow::previewWidth() const
@@ -214,6 +244,30 @@ void MainWindow::fitToDescriptions()
     const int wanted = wholeFormWidth() + (ui->dockWidget_Preview->isHidden() ? 0 : previewWidth());
     const QSize room = screenRoom();
     resize(std::min(std::max(width(), wanted), room.width()), std::min(height(), room.height()));
+}
+
+bool MainWindow::restoreWindowState()
+{
+    const std::unique_ptr<QSettings> settings = Tessaro::windowSettings();
+    const QSize size = settings->value(u"window/size"_s).toSize();
+    if (!size.isValid())
+        return false;
+    ui->dockWidget_Preview->setVisible(settings->value(u"window/preview"_s).toBool());
+    // Where the user left it, and wholly on the screen it is on now.
+    const QRect room = screen()->availableGeometry();
+    resize(size.boundedTo(screenRoom()));
+    const QPoint position = settings->value(u"window/position"_s, pos()).toPoint();
+    move(std::clamp(position.x(), room.left(), std::max(room.left(), room.right() - width())),
+         std::clamp(position.y(), room.top(), std::max(room.top(), room.bottom() - height())));
+    return true;
+}
+
+void MainWindow::saveWindowState() const
+{
+    const std::unique_ptr<QSettings> settings = Tessaro::windowSettings();
+    settings->setValue(u"window/size"_s, size());
+    settings->setValue(u"window/position"_s, pos());
+    settings->setValue(u"window/preview"_s, ui->dockWidget_Preview->isVisible());
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -257,9 +311,12 @@ void MainWindow::chooseLanguage(Language language)
     // Qt has already toggled the action; set the end state whatever it was.
     uncheckLanguageActions();
     actionFor(language)->setChecked(true);
-    loadLanguage();
-    fillValueLists();
-    applyDefaultSettings();
+    // Undo puts the values back; the language stays.
+    m_history->record(QT_TRANSLATE_NOOP("MainWindow", "Language Switch"), [this] {
+        loadLanguage();
+        fillValueLists();
+        applyDefaultSettings();
+    });
     fitToDescriptions();
 }
 
@@ -267,6 +324,7 @@ void MainWindow::loadLanguage()
 {
     Tessaro::loadTranslations(checkedLanguage());
     ui->retranslateUi();
+    m_history->retranslate();
 }
 
 void MainWindow::loadPreferences()
@@ -333,7 +391,8 @@ void MainWindow::readConfigurationFile(const QString &path)
     if (!reading)
         return;
     const Tessaro::ImportedRows rows = Tessaro::importedRows(reading->recognised);
-    ui->form->setSettings(Tessaro::importedSettings(rows));
+    m_history->record(QT_TRANSLATE_NOOP("MainWindow", "Import"),
+                      [&] { ui->form->setSettings(Tessaro::importedSettings(rows)); });
     ui->form->showFindings(rows);
     ui->label_Summary->setText(Tessaro::importSummary(QFileInfo(path).fileName(), *reading));
     ui->frame_Summary->show();
@@ -343,11 +402,9 @@ void MainWindow::readConfigurationFile(const QString &path)
 void MainWindow::generateForSeveralUnits()
 {
     ui->form->settleValueEdits();
-    const std::optional<Tessaro::UnitBatch> batch = Tessaro::chooseUnits(this);
-    if (!batch)
-        return;
-    showPath(batch->folder);
-    Tessaro::generateUnitFiles(this, batch->units, ui->form->settings());
+    if (const std::optional<QString> folder =
+                Tessaro::generateForSeveralUnits(this, ui->form->settings()))
+        showPath(*folder);
 }
 
 void MainWindow::writeToCards()

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+class FormHistory;
 class QMimeData;
 
 #include <memory>
@@ -25,6 +26,7 @@ public:
     ~MainWindow() override;
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -60,8 +62,13 @@ private:
     void showPath(const QString &path);
     void fitToDescriptions();
     int wholeFormWidth() const;
+    int wholeFormHeight() const; // every row, and the window around them
     int previewWidth() const; // the preview dock beside the form
     QSize screenRoom() const; // what the screen holds of the window
+    // The size, position and preview the user left, kept in the window
+    // settings file; restoreWindowState() says whether there were any.
+    bool restoreWindowState();
+    void saveWindowState() const;
     // The one local file, not a folder, that dragged data carries; else empty.
     static QString droppedFile(const QMimeData *data);
 
@@ -83,4 +90,5 @@ private:
     void writeToCards();
 
     std::unique_ptr<Ui::MainWindow> ui;
+    FormHistory *m_history;
 };

@@ -32,7 +32,7 @@ struct ActionEntry
 {
     QAction *MainWindow::*action;
     const char *objectName;
-    const char *text;     // translated in context "MainWindow"
+    const char *text;     // translated in context "MainWindow"; else set by its owner
     const char *shortcut; // never translated; only menu actions have one
     const char *icon;     // file name under :/ressources/ressources/
     bool windowFont;      // drawn in the window's font, as the menus are
@@ -84,6 +84,8 @@ const ActionEntry actionEntries[] = {
          QT_TRANSLATE_NOOP("MainWindow", "Select All Options"), nullptr, "CheckAll.png", false},
         {&MainWindow::action_Unselect_All_options_Toolbar, "action_Unselect_All_options_Toolbar",
          QT_TRANSLATE_NOOP("MainWindow", "Unselect All options"), nullptr, "UnCheckAll.png", false},
+        {&MainWindow::action_Undo, "action_Undo", nullptr, "Ctrl+Z", nullptr, false},
+        {&MainWindow::action_Redo, "action_Redo", nullptr, "Ctrl+Shift+Z", nullptr, false},
 };
 
 QString translated(const char *text)
@@ -119,6 +121,9 @@ void MainWindow::setupUi(QMainWindow *window)
         if (entry.windowFont)
             action->setFont(font);
     }
+#ifdef Q_OS_WIN
+    action_Redo->setShortcuts({action_Redo->shortcut(), QKeySequence(u"Ctrl+Y"_s)});
+#endif
     for (std::size_t i = 0; i < Tessaro::languages.size(); ++i) {
         QAction *action = new QAction(window);
         action->setObjectName(QLatin1StringView(Tessaro::languages[i].actionName));
@@ -160,6 +165,8 @@ void MainWindow::setupUi(QMainWindow *window)
     scrollArea->setFrameShadow(QFrame::Sunken);
     scrollArea->setLineWidth(0);
     scrollArea->setWidgetResizable(true);
+    // The rows take the focus, and the area follows it: it is no Tab stop.
+    scrollArea->setFocusPolicy(Qt::NoFocus);
     form = new OptionForm(font);
     scrollArea->setWidget(form);
     verticalLayout_2->addWidget(scrollArea);
@@ -188,6 +195,9 @@ void MainWindow::setupUi(QMainWindow *window)
     menuFile = new QMenu(menuBar);
     menuFile->setObjectName("menuFile"_L1);
     menuFile->setFont(font);
+    menu_Edit = new QMenu(menuBar);
+    menu_Edit->setObjectName("menu_Edit"_L1);
+    menu_Edit->setFont(font);
     menu_View = new QMenu(menuBar);
     menu_View->setObjectName("menu_View"_L1);
     menu_View->setFont(font);
@@ -225,6 +235,7 @@ void MainWindow::setupUi(QMainWindow *window)
     window->addToolBar(Qt::TopToolBarArea, toolBar);
 
     menuBar->addAction(menuFile->menuAction());
+    menuBar->addAction(menu_Edit->menuAction());
     menuBar->addAction(menu_View->menuAction());
     menuBar->addAction(menu_Languages->menuAction());
     menuBar->addAction(menu_Help->menuAction());
@@ -239,6 +250,8 @@ void MainWindow::setupUi(QMainWindow *window)
     menuFile->addAction(action_Unselect_All_options);
     menuFile->addSeparator();
     menuFile->addAction(action_Quit);
+    menu_Edit->addAction(action_Undo);
+    menu_Edit->addAction(action_Redo);
     menu_View->addAction(action_File_Preview);
     for (QAction *action : languageActions) {
         menu_Languages->addAction(action);
@@ -264,8 +277,10 @@ void MainWindow::setupUi(QMainWindow *window)
 
 void MainWindow::retranslateUi()
 {
-    for (const ActionEntry &entry : actionEntries)
-        (this->*entry.action)->setText(translated(entry.text));
+    for (const ActionEntry &entry : actionEntries) {
+        if (entry.text)
+            (this->*entry.action)->setText(translated(entry.text));
+    }
     for (std::size_t i = 0; i < Tessaro::languages.size(); ++i)
         languageActions[i]->setText(translated(Tessaro::languages[i].actionText));
     form->retranslate();
@@ -273,6 +288,7 @@ void MainWindow::retranslateUi()
     label_Generate_Path->setWholeText(QString());
     label_Generate_Path->setAccessibleName(nameFromLabel(label->text()));
     menuFile->setTitle(QCoreApplication::translate("MainWindow", "&File"));
+    menu_Edit->setTitle(QCoreApplication::translate("MainWindow", "&Edit"));
     menu_View->setTitle(QCoreApplication::translate("MainWindow", "&View"));
     // The dock names its action after its title: the action's own text after.
     dockWidget_Preview->setWindowTitle(QCoreApplication::translate("MainWindow", "File Preview"));

@@ -48,6 +48,8 @@ public:
     QAction *action_Unselect_All_options = nullptr;
     QAction *action_Select_All_Options_Toolbar = nullptr;
     QAction *action_Unselect_All_options_Toolbar = nullptr;
+    QAction *action_Undo = nullptr; // texts from the form's history
+    QAction *action_Redo = nullptr;
     QWidget *centralWidget = nullptr;
     QVBoxLayout *verticalLayout_2 = nullptr;
     // What the last import found, above the form until closed.
@@ -61,6 +63,7 @@ public:
     PathLabel *label_Generate_Path = nullptr;
     QMenuBar *menuBar = nullptr;
     QMenu *menuFile = nullptr;
+    QMenu *menu_Edit = nullptr;
     QMenu *menu_View = nullptr;
     QMenu *menu_Languages = nullptr;
     QMenu *menu_Help = nullptr;

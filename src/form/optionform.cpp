@@ -279,6 +279,14 @@ void OptionForm::fillValueLists()
             }
             }
         }
+        // The values in one column of one width: each as wide as the widest.
+        int widest = 0;
+        for (const Row &row : m_rows) {
+            row.value()->setMinimumWidth(0);
+            widest = std::max(widest, row.value()->sizeHint().width());
+        }
+        for (const Row &row : m_rows)
+            row.value()->setMinimumWidth(widest);
     });
 }
 

@@ -14,11 +14,13 @@ namespace TestSupport {
 
 bool runCommand(const std::function<void()> &command, QList<Step> steps)
 {
-    // Never twice: a file dialog is on top again a moment after its question.
+    // Never twice while shown: a file dialog is on top again a moment after
+    // its question. A dialog shown anew is answered anew.
     QList<QPointer<QWidget>> answered;
     bool expected = true;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
+        answered.removeIf([](const QPointer<QWidget> &widget) { return !widget || widget->isHidden(); });
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || answered.contains(modal) || !modal->isVisible())
             return;

@@ -1,5 +1,7 @@
 #include "support/testmain.h"
 
+#include "app/windowsettings.h"
+
 #include <QFile>
 
 namespace TestSupport {
@@ -22,6 +24,7 @@ void WindowTest::cleanup()
 {
     window.reset();
     QFile::remove(preferencesPath());
+    QFile::remove(Tessaro::windowSettings()->fileName());
 }
 
 } // namespace TestSupport

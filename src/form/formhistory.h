@@ -1,0 +1,53 @@
+#pragma once
+
+#include "config/configurationformat.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+#include <functional>
+
+class QAction;
+class OptionForm;
+
+// The form's changes as steps that Undo takes back and Redo makes again: a
+// row changed by hand (consecutive changes of one row are one step), and
+// each command that changes the whole form. A step keeps the form's data
+// before and after it; the form's widgets alone hold what it is now.
+class FormHistory : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Drives undo and redo, whose texts name the step they would take.
+    FormHistory(OptionForm *form, QAction *undo, QAction *redo, QObject *parent);
+
+    // Runs change as one step named name (translated in context
+    // "MainWindow"), unless it leaves the form as it was. A step run inside
+    // another is part of it.
+    void record(const char *name, const std::function<void()> &change);
+    // Forgets every step: the form as it is now is where Undo stops.
+    void clear();
+    // The texts of Undo and Redo in the current language.
+    void retranslate();
+
+signals:
+    // Undo or Redo put back the form a whole-form command had changed.
+    void wholeFormRestored();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    friend class FormStep;
+    void formChanged();
+    void apply(const Tessaro::FormSettings &settings, bool wholeForm);
+
+    OptionForm *m_form;
+    QAction *m_undo;
+    QAction *m_redo;
+    QUndoStack m_stack;
+    Tessaro::FormSettings m_settled; // the form after the last step
+    int m_depth = 0;                 // of record() calls running
+    bool m_applying = false;
+};
