@@ -125,5 +125,22 @@ folder=$(place "icon huge")
 } >"$folder/ico256x256Win.ico"
 shows "an icon file of huge images" "$folder/windowprobe" "icon=16x16 32x32 48x48 256x256"
 
+# A Generate the system refuses says why, and where.
+folder=$(place "locked documents")
+mkdir -p "$root/lockedhome/Documents" && chmod 555 "$root/lockedhome/Documents" "$folder"
+HOME=$root/lockedhome XDG_CONFIG_HOME=$root/lockedhome shows "a Generate refused" \
+    "$folder/windowprobe" "box=Impossible to create configuration file!|$root/lockedhome/Documents/config.txt: Permission denied" \
+    accept action_Generate_Configuration_File
+
+# The window as the user left it, at the next start; a size larger than the
+# screen is cut to it.
+folder=$(place settings)
+XDG_CONFIG_HOME=$folder shows "a first start" "$folder/windowprobe" "preview=0"
+sed -i 's/^size=.*/size=@Size(600 500)/; s/^preview=.*/preview=true/' "$folder/tessaro/window.conf"
+XDG_CONFIG_HOME=$folder shows "the next start" "$folder/windowprobe" "size=600x500
+preview=1"
+sed -i 's/^size=.*/size=@Size(6000 5000)/' "$folder/tessaro/window.conf"
+XDG_CONFIG_HOME=$folder shows "a size larger than the screen" "$folder/windowprobe" "size=800x776"
+
 [ "$failures" -eq 0 ] && echo "all cases passed"
 exit "$failures"

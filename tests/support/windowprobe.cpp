@@ -1,7 +1,9 @@
-// The main window as the program starts it: windowprobe [action object name]...
-// triggers those actions, prints what the window shows, describes then cancels
-// any file dialog ("dialog=" title, proposed file, Cancel button), and closes,
-// writing the preferences file. startup.sh runs copies of it.
+// The main window as the program starts it: windowprobe [accept] [action
+// object name]... triggers those actions, prints what the window shows,
+// describes then cancels (or with "accept", accepts) any file dialog
+// ("dialog=" title, proposed file, Cancel button), describes then closes any
+// message box ("box=" text, informative text), and closes, writing the
+// preferences and window settings files. startup.sh runs copies of it.
 
 #include "app/applicationidentity.h"
 #include "app/language.h"
@@ -10,8 +12,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTextStream>
 #include <QTimer>
@@ -27,9 +31,16 @@ int main(int argc, char *argv[])
         MainWindow window;
         window.show();
         QTextStream out(stdout);
+        QStringList actions = QCoreApplication::arguments().mid(1);
+        const bool accept = actions.removeAll(u"accept"_s) > 0;
         QTimer dialogs;
-        QObject::connect(&dialogs, &QTimer::timeout, [&out] {
-            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+        QObject::connect(&dialogs, &QTimer::timeout, [&out, accept] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                out << "box=" << box->text() << '|' << box->informativeText() << '\n';
+                box->buttons().constFirst()->click();
+            }
+            if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
                 out << "dialog=" << dialog->windowTitle() << '|'
                     << dialog->directory().filePath(
                                dialog->selectedFiles().value(0).section(u'/', -1))
@@ -38,11 +49,10 @@ int main(int argc, char *argv[])
                                 ->button(QDialogButtonBox::Cancel)
                                 ->text()
                     << '\n';
-                dialog->reject();
+                accept ? static_cast<QDialog *>(dialog)->accept() : dialog->reject();
             }
         });
         dialogs.start(10);
-        const QStringList actions = QCoreApplication::arguments().mid(1);
         for (const QString &name : actions) {
             if (auto *action = window.findChild<QAction *>(name))
                 action->trigger();
@@ -57,7 +67,10 @@ int main(int argc, char *argv[])
         for (const QSize &size : window.windowIcon().availableSizes())
             sizes << u"%1x%2"_s.arg(size.width()).arg(size.height());
         out << "menu=" << window.findChild<QMenu *>(u"menuFile"_s)->title() << '\n'
-            << "icon=" << sizes.join(u' ') << '\n';
+            << "icon=" << sizes.join(u' ') << '\n'
+            << "size=" << window.width() << 'x' << window.height() << '\n'
+            << "preview=" << !window.findChild<QDockWidget *>()->isHidden() << '\n';
+        window.close();
     }
     return result;
 }
