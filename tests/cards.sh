@@ -58,6 +58,19 @@ grep -q "unit 005: not written to $watched/LOCKED/config.txt: Read-only file sys
     grep -q "unit 005: $watched/OLD holds the file of unit 5; skipped" err &&
     grep -qx "3 of 3 units written" out || { fail "cards said:"; cat out err >&2; }
 
+# Stopped by SIGINT between two cards, it says how far it got (exit 1); a
+# run that writes every card ends by itself (exit 0).
+watched=$root/again && mkdir "$watched"
+"$program" cards --ids 6-7 --watch "$watched" >out 2>err & pid=$!
+until grep -q "insert the card for unit 006" err; do sleep 0.05; done
+insert D && outcomes 1 && kill -INT $pid
+wait $pid
+[ $? -eq 1 ] && grep -qx "1 of 2 units written" out || fail "cards stopped by SIGINT"
+"$program" cards --ids 8-8 --watch "$watched" >out 2>err & pid=$!
+until grep -q "insert the card for unit 008" err; do sleep 0.05; done
+insert E
+wait $pid || fail "cards, every card written: exit status $?"
+
 # The window: two cards while the dialog is open.
 TESSARO_WATCHED="$watched/window" sh "$(dirname "$0")/fromcopy.sh" "$dialogTest" ||
     failures=$((failures + 1))

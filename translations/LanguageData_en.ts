@@ -717,6 +717,10 @@
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>

@@ -717,6 +717,10 @@
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>

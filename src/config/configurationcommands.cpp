@@ -50,7 +50,8 @@ QString firstFiles(const QStringList &files)
 // A file and why it could not be written or read, as a box's line.
 QString fileAndProblem(const QString &path, const FileStatus &status)
 {
-    return QDir::toNativeSeparators(path) + u": "_s + fileProblemText(status);
+    return QCoreApplication::translate("MainWindow", "%1: %2")
+            .arg(QDir::toNativeSeparators(path), fileProblemText(status));
 }
 
 // Unit IDs in order as runs: "1 to 31", "1 to 3, 5".
