@@ -82,6 +82,8 @@ QStringList look(const QWidget *window)
                      << widget->palette().color(QPalette::Disabled, QPalette::WindowText).name();
             if (widget->testAttribute(Qt::WA_SetFont))
                 line << u"italic %1 bold %2"_s.arg(widget->font().italic()).arg(widget->font().bold());
+            if (widget->autoFillBackground())
+                line << u"filled %1"_s.arg(widget->backgroundRole());
             if (widget->testAttribute(Qt::WA_SetLayoutDirection))
                 line << u"direction %1"_s.arg(widget->layoutDirection());
             if (widget->isWindow())
