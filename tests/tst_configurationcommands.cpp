@@ -20,6 +20,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QProgressDialog>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -251,6 +253,25 @@ void TestConfigurationCommands::generateForSeveralUnits()
              u"Files not written, and why:\n"_s + third + u": It is not a regular file"_s);
     QCOMPARE(shown.icon, QMessageBox::Warning);
     QCOMPARE(pathField(window.get())->text(), folder.path());
+
+    // The dialog starts as it was accepted. Over 20 units a progress dialog
+    // counts them; stopped there, the box says which IDs have their file.
+    const auto chooseMany = [](QWidget *dialog) {
+        QCOMPARE(dialog->findChild<QSpinBox *>(u"spinBox_Last"_s)->value(), 3);
+        dialog->findChild<QSpinBox *>(u"spinBox_First"_s)->setValue(10);
+        dialog->findChild<QSpinBox *>(u"spinBox_Last"_s)->setValue(40);
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    };
+    QVERIFY(runCommand(action(window.get(), u"action_Generate_For_Several_Units"_s),
+                       {chooseMany,
+                        [](QWidget *progress) { qobject_cast<QProgressDialog *>(progress)->cancel(); },
+                        closeMessage(&shown)}));
+    const QRegularExpressionMatch stopped =
+            QRegularExpression(u"^<b>Files written: (\\d+) \\(IDs 10 to (\\d+)\\)\\.</b> "
+                               u"Stopped by the user\\.$"_s)
+                    .match(shown.text);
+    QVERIFY2(stopped.hasMatch(), qPrintable(shown.text));
+    QCOMPARE(stopped.captured(2).toInt(), 9 + stopped.captured(1).toInt());
 }
 
 QTEST_MAIN(TestConfigurationCommands)
