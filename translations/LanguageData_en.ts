@@ -772,5 +772,9 @@
         <source>The folder name must hold %1</source>
         <translation>The folder name must hold %1</translation>
     </message>
+    <message>
+        <source>The folder name must name one folder</source>
+        <translation>The folder name must name one folder</translation>
+    </message>
 </context>
 </TS>

@@ -671,7 +671,7 @@
     </message>
     <message>
         <source>%1 Change</source>
-        <translation>la modification de %1</translation>
+        <translation>la modification de la ligne %1</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
@@ -771,6 +771,10 @@
     <message>
         <source>The folder name must hold %1</source>
         <translation>Le nom du dossier doit contenir %1</translation>
+    </message>
+    <message>
+        <source>The folder name must name one folder</source>
+        <translation>Le nom du dossier doit désigner un seul dossier</translation>
     </message>
 </context>
 </TS>

@@ -195,6 +195,10 @@ std::optional<QString> generateForSeveralUnits(QWidget *parent, const FormSettin
     };
     UnitRun run;
     do {
+        // Back after a No where the user left it: pos() is the frame's, and
+        // moving there again keeps the window manager from placing it anew.
+        if (run.declined)
+            dialog.move(dialog.pos());
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         units = dialog.unitFiles();

@@ -21,12 +21,13 @@ public:
     {
     }
 
-    // Consecutive changes of a row by hand merge; whole-form steps never do.
+    // Consecutive changes of a row by hand merge, not a change made after
+    // an undo or redo; whole-form steps never do.
     int id() const override { return m_row < 0 ? -1 : 1; }
     bool mergeWith(const QUndoCommand *other) override
     {
         const auto *next = static_cast<const FormStep *>(other);
-        if (next->m_row != m_row)
+        if (next->m_row != m_row || !m_history->m_lastWasChange)
             return false;
         m_after = next->m_after;
         setObsolete(m_after == m_before);
@@ -81,8 +82,10 @@ void FormHistory::record(const char *name, const std::function<void()> &change)
     change();
     --m_depth;
     m_settled = m_form->settings();
-    if (m_settled != before)
+    if (m_settled != before) {
         m_stack.push(new FormStep(this, before, m_settled, name, -1));
+        m_lastWasChange = true;
+    }
 }
 
 void FormHistory::clear()
@@ -128,15 +131,18 @@ void FormHistory::formChanged()
         if (!(now[row] == m_settled[row]))
             changed.append(row);
     }
-    if (!changed.isEmpty())
+    if (!changed.isEmpty()) {
         m_stack.push(new FormStep(this, m_settled, now,
                                   QT_TRANSLATE_NOOP("MainWindow", "Changes"),
                                   changed.size() == 1 ? changed.first() : -1));
+        m_lastWasChange = true;
+    }
     m_settled = now;
 }
 
 void FormHistory::apply(const FormSettings &settings, bool wholeForm)
 {
+    m_lastWasChange = false;
     m_applying = true;
     m_form->setSettings(settings);
     m_applying = false;

@@ -50,4 +50,5 @@ private:
     Tessaro::FormSettings m_settled; // the form after the last step
     int m_depth = 0;                 // of record() calls running
     bool m_applying = false;
+    bool m_lastWasChange = false;    // not an undo or redo
 };

@@ -253,12 +253,14 @@ bool MainWindow::restoreWindowState()
     if (!size.isValid())
         return false;
     ui->dockWidget_Preview->setVisible(settings->value(u"window/preview"_s).toBool());
-    // Where the user left it, and wholly on the screen it is on now.
+    // Where the user left it, and wholly on the screen it is on now, frame
+    // included.
     const QRect room = screen()->availableGeometry();
     resize(size.boundedTo(screenRoom()));
+    const QSize whole = size.boundedTo(screenRoom()) + room.size() - screenRoom();
     const QPoint position = settings->value(u"window/position"_s, pos()).toPoint();
-    move(std::clamp(position.x(), room.left(), std::max(room.left(), room.right() - width())),
-         std::clamp(position.y(), room.top(), std::max(room.top(), room.bottom() - height())));
+    move(std::clamp(position.x(), room.left(), room.right() + 1 - whole.width()),
+         std::clamp(position.y(), room.top(), room.bottom() + 1 - whole.height()));
     return true;
 }
 

@@ -279,14 +279,13 @@ void OptionForm::fillValueLists()
             }
             }
         }
-        // The values in one column of one width: each as wide as the widest.
+        // The values in one column of one width, the widest's: fixed, as a
+        // number field's own width changes once the language change reaches it.
         int widest = 0;
-        for (const Row &row : m_rows) {
-            row.value()->setMinimumWidth(0);
-            widest = std::max(widest, row.value()->sizeHint().width());
-        }
         for (const Row &row : m_rows)
-            row.value()->setMinimumWidth(widest);
+            widest = std::max(widest, row.value()->sizeHint().width());
+        for (const Row &row : m_rows)
+            row.value()->setFixedWidth(widest);
     });
 }
 
