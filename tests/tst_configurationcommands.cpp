@@ -124,6 +124,8 @@ void TestConfigurationCommands::importFillsTheFormAndReports()
             view && view->isVisible()) {
             QVERIFY(view->isReadOnly());
             QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
+            const QStringList shown = look(box);
+            QCOMPARE(shown, golden(QFINDTESTDATA("data/window/report-look.txt"), shown));
             scrolled = view->toPlainText().split(u'\n');
         }
         ok->click();

@@ -59,8 +59,9 @@ QStringList transcript(const QMainWindow *window)
                   + accessible(value))
                          .join(u" | "_s);
         QStringList items;
-        for (int entry = 0; combo && entry < combo->count(); ++entry)
-            items << combo->itemText(entry);
+        for (int entry = 0; combo && entry < combo->count(); ++entry) // with any data it carries
+            items << QStringList{combo->itemText(entry), combo->itemData(entry).toString()}.join(u' ')
+                             .trimmed();
         if (items.size() > 10) // the first entries, then where the serial commands begin
             items = items.first(8) << u"..."_s << items.mid(Tessaro::firstSerialCommandEntry - 1, 2)
                                    << u"..."_s << items.last();

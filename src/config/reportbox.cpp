@@ -35,6 +35,7 @@ void setImportReport(QMessageBox &box, const QList<RecognisedLine> &lines)
         return;
 
     auto *report = new QWidget(&box);
+    report->setObjectName(u"report"_s);
     auto *layout = new QVBoxLayout(report);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *view = new QPlainTextEdit(report);

@@ -162,7 +162,6 @@ void MainWindow::setupUi(QMainWindow *window)
 
     scrollArea = new QScrollArea(centralWidget);
     scrollArea->setObjectName("scrollArea"_L1);
-    scrollArea->setFrameShadow(QFrame::Sunken);
     scrollArea->setLineWidth(0);
     scrollArea->setWidgetResizable(true);
     // The rows take the focus, and the area follows it: it is no Tab stop.
