@@ -44,9 +44,13 @@ void TestCardsDialog::twoCardsInARow()
     const auto twoCards = [&](QWidget *dialog) {
         const QStringList shown = look(dialog);
         QCOMPARE(shown, golden(QFINDTESTDATA("data/window/cards-look.txt"), shown));
+        insert(u"OLD"_s, {}); // mounted before: listed, written only when chosen
         auto *folder = named<QLineEdit>(dialog, u"lineEdit_WatchedFolder"_s);
         folder->setText(watched);
         emit folder->editingFinished();
+        auto *present = named<QListWidget>(dialog, u"listWidget_Present"_s);
+        present->setCurrentRow(0);
+        QVERIFY(present->count() == 1 && named(dialog, u"pushButton_WriteChosen"_s)->isEnabled());
         named<QSpinBox>(dialog, u"spinBox_NextId"_s)->setValue(4);
         QCOMPARE(named<QLabel>(dialog, u"label_Status"_s)->text(),
                  u"Insert the card for unit 4."_s);
