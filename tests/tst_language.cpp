@@ -36,7 +36,8 @@ QStringList transcript(const QMainWindow *window)
         lines << title;
         for (const QAction *entry : actions) {
             const QStringList parts{entry->text(), entry->shortcut().toString(), entry->toolTip()};
-            lines << u"    "_s + (entry->isSeparator() ? u"--"_s : parts.join(u" | "_s));
+            lines << u"    "_s + (entry->isSeparator() ? u"--"_s : parts.join(u" | "_s))
+                            + (entry->isEnabled() ? u""_s : u" (disabled)"_s);
         }
     };
     for (const QAction *menu : window->menuBar()->actions())
