@@ -154,7 +154,7 @@ void TestMainWindow::previewShowsTheFileAndImportMarksRows()
 
 void TestMainWindow::everyChangeIsUndone_data()
 {
-    QTest::addColumn<QString>("command"); // an action, or keys pressed in Volume
+    QTest::addColumn<QString>("command"); // an action, or keys pressed in ID
     QTest::addColumn<QString>("undo");    // the Undo entry's text after it
     QTest::newRow("Apply Default Settings") << u"actionDefault_settings_ToolBar"_s
                                             << u"&Undo Default Settings"_s;
@@ -164,7 +164,7 @@ void TestMainWindow::everyChangeIsUndone_data()
     QTest::newRow("Import") << u"action_Import_Configuration_File"_s << u"&Undo Import"_s;
     QTest::newRow("a language switch") << u"action_Fran_ais"_s
                                        << u"&Annuler le changement de langue"_s;
-    QTest::newRow("a value, twice") << u"Up Up"_s << u"&Undo Volume Change"_s;
+    QTest::newRow("a value, twice") << u"Up Up"_s << u"&Undo ID Change"_s;
 }
 
 void TestMainWindow::everyChangeIsUndone()
@@ -177,12 +177,12 @@ void TestMainWindow::everyChangeIsUndone()
     QTemporaryDir folder;
     const QString path = folder.filePath(u"config.txt"_s);
     QVERIFY(writeFile(path, "#BOOT:5\r\n"));
-    auto *volume = named<QSpinBox>(window.get(), u"spinBox_Volume"_s);
-    volume->setFocus();
+    auto *id = named<QSpinBox>(window.get(), u"spinBox_ID"_s);
+    id->setFocus();
     ShownMessage report;
     if (command.startsWith(u"Up"_s)) {
         for (const QString &key : command.split(u' '))
-            QTest::keyClick(volume, key == u"Up"_s ? Qt::Key_Up : Qt::Key_Down);
+            QTest::keyClick(id, key == u"Up"_s ? Qt::Key_Up : Qt::Key_Down);
     } else {
         QVERIFY(runCommand(action(window.get(), command),
                            command.contains(u"Import"_s)

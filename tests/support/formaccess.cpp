@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHash>
 #include <QLabel>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -94,6 +95,8 @@ QStringList look(const QWidget *window)
                                 .arg(int(label->textInteractionFlags()))
                                 .arg(label->openExternalLinks())
                                 .arg(label->textFormat());
+            if (auto *button = qobject_cast<const QToolButton *>(widget))
+                line << u"raised %1"_s.arg(button->autoRaise());
             if (auto *combo = qobject_cast<const QComboBox *>(widget))
                 line << u"visible %1"_s.arg(combo->maxVisibleItems());
             if (auto *frame = qobject_cast<const QFrame *>(widget))
