@@ -49,6 +49,7 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWi
     m_log->setMinimumWidth(m_log->fontMetrics().averageCharWidth() * 70);
 
     auto *browse = new QPushButton(tr("&Browse..."), this);
+    browse->setObjectName(u"pushButton_Browse"_s);
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(m_folder);
     folderRow->addWidget(browse);

@@ -38,6 +38,7 @@ UnitsDialog::UnitsDialog(const QString &startFolder, QWidget *parent)
     m_folder->setText(settings->value(u"units/folder"_s, startFolder).toString());
     m_name->setText(settings->value(u"units/name"_s, m_name->text()).toString());
     auto *browse = new QPushButton(tr("&Browse..."), this);
+    browse->setObjectName(u"pushButton_Browse"_s);
     setTabOrder(m_folder, browse);
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(m_folder);

@@ -189,7 +189,6 @@ void MainWindow::setupUi(QMainWindow *window)
 
     menuBar = new QMenuBar(window);
     menuBar->setObjectName("menuBar"_L1);
-    menuBar->setGeometry(QRect(0, 0, 520, 20));
     menuBar->setFont(font);
     menuFile = new QMenu(menuBar);
     menuFile->setObjectName("menuFile"_L1);

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHash>
 #include <QLabel>
+#include <QToolBar>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -95,6 +96,8 @@ QStringList look(const QWidget *window)
                                 .arg(int(label->textInteractionFlags()))
                                 .arg(label->openExternalLinks())
                                 .arg(label->textFormat());
+            if (auto *bar = qobject_cast<const QToolBar *>(widget))
+                line << u"movable %1 floatable %2"_s.arg(bar->isMovable()).arg(bar->isFloatable());
             if (auto *button = qobject_cast<const QToolButton *>(widget))
                 line << u"raised %1"_s.arg(button->autoRaise());
             if (auto *combo = qobject_cast<const QComboBox *>(widget))
