@@ -66,7 +66,8 @@ void TestConfigurationFormat::readsLineByLine()
     QStringList transcript;
     for (const QString &name : cases.entryList(QDir::Files)) {
         const FileReading reading = readConfiguration(readAll(cases.filePath(name)));
-        transcript << u"== "_s + name << reportEntries(reading.recognised);
+        transcript << u"== "_s + name << reportEntries(reading.recognised)
+                   << u"-- summary: "_s + importSummary(name, reading);
         for (const UnrecognisedLine &line : reading.unrecognised)
             transcript << u"-- not recognised: line %1: %2"_s.arg(line.lineNumber).arg(line.text);
         // What each row took, and refused.

@@ -78,7 +78,8 @@ QStringList look(const QWidget *window)
             line << spacing(static_cast<const QLayout *>(object));
         } else {
             const QSizePolicy policy = widget->sizePolicy();
-            line << u"policy %1 %2"_s.arg(policy.horizontalPolicy()).arg(policy.verticalPolicy());
+            line << u"policy %1 %2"_s.arg(policy.horizontalPolicy()).arg(policy.verticalPolicy())
+                 << u"then %1"_s.arg(widget->nextInFocusChain()->objectName()); // Tab order
             if (widget->testAttribute(Qt::WA_SetPalette))
                 line << widget->palette().color(QPalette::Active, QPalette::WindowText).name()
                      << widget->palette().color(QPalette::Disabled, QPalette::WindowText).name();
