@@ -257,7 +257,7 @@ bool MainWindow::restoreWindowState()
     // included.
     const QRect room = screen()->availableGeometry();
     resize(size.boundedTo(screenRoom()));
-    const QSize whole = size.boundedTo(screenRoom()) + room.size() - screenRoom();
+    const QSize whole = this->size() + room.size() - screenRoom();
     const QPoint position = settings->value(u"window/position"_s, pos()).toPoint();
     move(std::clamp(position.x(), room.left(), room.right() + 1 - whole.width()),
          std::clamp(position.y(), room.top(), room.bottom() + 1 - whole.height()));
