@@ -67,6 +67,11 @@ shows "a translation beside the program" "$folder/windowprobe" "menu=&Datei" act
 # Half a file: its records run past its end.
 head -c $(($(wc -c <"$frenchQm") / 2)) "$frenchQm" >"$folder/LanguageData_fr.qm"
 shows "a translation cut short" "$folder/windowprobe" "menu=&Fichier" action_Fran_ais
+# A system language without texts shows the English built in, never an
+# English file that lies in the current folder.
+translation "$root/current/LanguageData_en.qm"
+LC_ALL=C from=$root/current shows "a system language without texts" "$(place "no texts")/windowprobe" \
+    "menu=&File"
 
 # An installation: the program in bin/, its data in share/tessaro/, found
 # from another folder.

@@ -61,4 +61,8 @@ QString languageName(Language language);
 // cannot be found stays uninstalled, so the built-in English texts show.
 void loadTranslations(Language language);
 
+// Installs the English texts built into the program, and nothing else: the
+// command line speaks English, with English plurals, wherever it runs.
+void loadBuiltInEnglish();
+
 } // namespace Tessaro

@@ -2,6 +2,7 @@
 // and for many units at once.
 
 #include "app/applicationidentity.h"
+#include "app/language.h"
 #include "cli/commands.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,7 @@ int main(int argc, char *argv[])
     Tessaro::setApplicationIdentity();
     QCoreApplication::setApplicationName(u"tessaro-config"_s);
     QCoreApplication application(argc, argv);
+    Tessaro::loadBuiltInEnglish();
 #ifdef Q_OS_UNIX
     // A name is used exactly as given, or not at all: bytes that are not
     // UTF-8 would reach the system as other bytes.
