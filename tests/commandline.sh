@@ -27,7 +27,10 @@ printf '#POWER:\033]0;x\007\n' >escapes.txt
 mkfifo fifo.txt
 head -c 1048576 /dev/zero | tr '\0' '#' >whole.txt
 { cat whole.txt; echo; } >big.txt
+printf '#ID:000\n' >zero.txt
 chmod 644 ./*.txt
+chmod 666 kept.txt # a link to it may be replaced; a write-protected file may not
+cp clean.txt protected.txt && chmod 444 protected.txt
 ln -s "$folder/elsewhere.txt" dangling.txt
 ln -s kept.txt link.txt
 mkdir -p hall/ID001 && ln -s "$folder/hall/ID001" hall/ID002
@@ -58,6 +61,7 @@ diff -u "$transcript" transcript >&2 || fail "the transcript differs from $trans
 same "generate with sets" config.txt kept.txt
 same "generate to a link, with --force" kept.txt "$data/set-config.txt"
 same "generate in a folder that takes no file" locked/config.txt kept.txt
+same "generate over a write-protected file" protected.txt clean.txt
 [ "$(stat -c %a locked/config.txt)" = 600 ] || fail "a file replaced in place lost its mode"
 [ ! -e bad.txt ] || fail "bad.txt written"
 [ ! -e elsewhere.txt ] && [ -p fifo.txt ] && [ ! -L link.txt ] || fail "a link or FIFO written through"

@@ -250,6 +250,10 @@ FileStatus writeFile(const QString &path, const QByteArray &content, Existing ex
             return failed(FileStatus::NotAFile);
         if (!S_ISLNK(status.st_mode) && !S_ISREG(status.st_mode))
             return failed(FileStatus::NotAFile);
+        // A write-protected file keeps its content: it is replaced only where
+        // the user could open it for writing (root can).
+        if (::faccessat(folder.get(), name.constData(), W_OK, AT_EACCESS) != 0)
+            return systemError();
         rewritable = S_ISREG(status.st_mode);
     }
 
@@ -290,6 +294,8 @@ FileStatus writeFile(const QString &path, const QByteArray &content, Existing ex
         return failed(FileStatus::Exists);
     if (info.exists() && !info.isFile())
         return failed(FileStatus::NotAFile);
+    if (info.exists() && !info.isWritable())
+        return failed(FileStatus::SystemError, EACCES);
     if (existing == Existing::Keep) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))

@@ -48,8 +48,9 @@ enum class Existing {
     // Nothing is replaced: the file is created only if, at the moment it
     // appears, nothing has that name. A link, even to nothing, counts.
     Keep,
-    // A regular file, or a link to one, is replaced; a link is replaced
-    // itself, never written through. Anything else is refused.
+    // A regular file, or a link to one, is replaced, if the user may write
+    // that file; a link is replaced itself, never written through. Anything
+    // else is refused.
     Replace,
 };
 
