@@ -129,11 +129,16 @@ std::optional<std::pair<int, int>> unitIds(const QCommandLineParser &parser)
     const qsizetype dash = text.indexOf(u'-');
     const int first = dash < 0 ? -1 : wholeNumber(QStringView(text).first(dash));
     const int last = dash < 0 ? -1 : wholeNumber(QStringView(text).mid(dash + 1));
-    if (first < firstUnitId || last > lastUnitId || first > last) {
+    const auto unit = [](int id) { return id >= firstUnitId && id <= lastUnitId; };
+    if (!unit(first) || !unit(last)) {
         complain(Failure,
                  u"--ids %1: give FIRST-LAST, from %2 to %3"_s.arg(text)
                          .arg(firstUnitId)
                          .arg(lastUnitId));
+        return std::nullopt;
+    }
+    if (first > last) {
+        complain(Failure, u"--ids %1: the first ID must not be above the last"_s.arg(text));
         return std::nullopt;
     }
     return std::pair{first, last};
