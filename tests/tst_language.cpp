@@ -150,6 +150,18 @@ void TestLanguage::switchingLanguage()
     QCOMPARE(formState(window.get()), formWith({}, true));
     importFile();
     QCOMPARE(transcript(window.get()), golden(goldenFile, transcript(window.get())));
+    // No two menus, nor two entries of one menu, share an access key.
+    QList<QList<QAction *>> groups{window->menuBar()->actions()};
+    for (const QAction *menu : groups.constFirst())
+        groups << menu->menu()->actions();
+    for (const QList<QAction *> &group : std::as_const(groups)) {
+        QList<QKeySequence> keys;
+        for (const QAction *entry : group) {
+            const QKeySequence key = QKeySequence::mnemonic(entry->text());
+            QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(entry->text()));
+            keys << key;
+        }
+    }
     // Every list entry fits its box beside the arrow.
     for (QComboBox *combo : window->findChildren<QComboBox *>()) {
         QStyleOptionComboBox option;

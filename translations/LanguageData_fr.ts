@@ -583,7 +583,7 @@
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>File &amp;Preview</source>
