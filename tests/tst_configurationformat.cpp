@@ -1,6 +1,7 @@
 // The configuration file's bytes, how each line is read back and accepted,
 // and the report of an import: the core, without a window.
 
+#include "app/language.h"
 #include "config/cards.h"
 #include "config/configurationformat.h"
 #include "config/importreport.h"
@@ -23,6 +24,8 @@ class TestConfigurationFormat : public QObject
     Q_OBJECT
 
 private slots:
+    // The report's words as the English texts spell them.
+    void initTestCase() { loadBuiltInEnglish(); }
     void writesAndReadsBackTheFile_data();
     void writesAndReadsBackTheFile();
     void readsLineByLine();
@@ -61,22 +64,28 @@ void TestConfigurationFormat::writesAndReadsBackTheFile()
 void TestConfigurationFormat::readsLineByLine()
 {
     // Each file under data/reading read as an import reads it: its report,
-    // the lines it does not recognise, then the form it leaves, written back.
+    // its summary and findings, then the form it leaves, written back.
     const QDir cases(QFINDTESTDATA("data/reading"));
     QStringList transcript;
     for (const QString &name : cases.entryList(QDir::Files)) {
         const FileReading reading = readConfiguration(readAll(cases.filePath(name)));
         transcript << u"== "_s + name << reportEntries(reading.recognised)
                    << u"-- summary: "_s + importSummary(name, reading);
-        for (const UnrecognisedLine &line : reading.unrecognised)
-            transcript << u"-- not recognised: line %1: %2"_s.arg(line.lineNumber).arg(line.text);
+        const char *const kinds[] = {"not recognised", "refused", "read in part",
+                                     "given again, replacing line", "CR alone",
+                                     "beyond the form, which shows"};
+        for (const Finding &finding : reading.findings)
+            transcript << u"-- line %1: %2 %3"_s.arg(finding.lineNumber)
+                                  .arg(QLatin1StringView(kinds[finding.kind]))
+                                  .arg(finding.kind == Finding::GivenAgain ? finding.earlierLine
+                                                                           : finding.value)
+                                  .remove(u" -1"_s);
         // What each row took, and refused.
         const ImportedRows rows = importedRows(reading.recognised);
         for (int row = 0; row < optionCount; ++row) {
             QString found = u"-- "_s + QLatin1StringView(optionCatalogue[row].key);
             if (const auto &taken = rows[row].taken)
-                found += u" takes line %1%2"_s.arg(taken->lineNumber)
-                                 .arg(readInPart(*taken) ? u" in part"_s : QString());
+                found += u" takes line %1"_s.arg(taken->lineNumber);
             for (const RecognisedLine &line : rows[row].refused)
                 found += u" refuses line %1"_s.arg(line.lineNumber);
             if (rows[row].named)
@@ -208,5 +217,5 @@ void TestConfigurationFormat::functionByNumber()
     QCOMPARE(matches.value(0).data().toString(), found);
 }
 
-QTEST_APPLESS_MAIN(TestConfigurationFormat)
+QTEST_GUILESS_MAIN(TestConfigurationFormat)
 #include "tst_configurationformat.moc"

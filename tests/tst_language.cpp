@@ -47,7 +47,8 @@ QStringList transcript(const QMainWindow *window)
     const auto accessible = [](QWidget *widget) {
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
         return QStringList{face->text(QAccessible::Name), face->text(QAccessible::Description),
-                           face->text(QAccessible::Value)};
+                           face->text(QAccessible::Value)}
+                .replaceInStrings(u"\n"_s, u"/"_s);
     };
     for (const Tessaro::OptionRow &row : Tessaro::optionCatalogue) {
         const QString stem = QLatin1StringView(row.objectStem);

@@ -608,14 +608,6 @@
             <numerusform>Line %1: &quot;%2&quot; was read as %3; the unit reads %n digits.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Note</translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) not recognised</source>
         <translation>
@@ -720,6 +712,33 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The lines of this file end in CR alone: it is read as one line.</source>
+        <translation>The lines of this file end in CR alone: it is read as one line.</translation>
+    </message>
+    <message>
+        <source>Line %1 sets %2 again; line %3&apos;s value is replaced.</source>
+        <translation>Line %1 sets %2 again; line %3&apos;s value is replaced.</translation>
+    </message>
+    <message>
+        <source>Line %1: the file&apos;s %2 is %3; the form shows and writes %4.</source>
+        <translation>Line %1: the file&apos;s %2 is %3; the form shows and writes %4.</translation>
+    </message>
+    <message>
+        <source>%1: warning</source>
+        <translation>%1: warning</translation>
+    </message>
+    <message>
+        <source>%1: note</source>
+        <translation>%1: note</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) like these.</source>
+        <translation>
+            <numerusform>%n more line like these.</numerusform>
+            <numerusform>%n more lines like these.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -608,14 +608,6 @@
             <numerusform>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» a été lue comme %3&#xa0;; l&apos;unité lit %n chiffres.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Remarque</translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) not recognised</source>
         <translation>
@@ -720,6 +712,33 @@
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The lines of this file end in CR alone: it is read as one line.</source>
+        <translation>Les lignes de ce fichier se terminent par un CR seul&#xa0;: il est lu comme une seule ligne.</translation>
+    </message>
+    <message>
+        <source>Line %1 sets %2 again; line %3&apos;s value is replaced.</source>
+        <translation>La ligne %1 règle à nouveau %2&#xa0;; la valeur de la ligne %3 est remplacée.</translation>
+    </message>
+    <message>
+        <source>Line %1: the file&apos;s %2 is %3; the form shows and writes %4.</source>
+        <translation>Ligne %1&#xa0;: le fichier donne %3 pour %2&#xa0;; le formulaire affiche et écrit %4.</translation>
+    </message>
+    <message>
+        <source>%1: warning</source>
+        <translation>%1&#xa0;: avertissement</translation>
+    </message>
+    <message>
+        <source>%1: note</source>
+        <translation>%1&#xa0;: remarque</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) like these.</source>
+        <translation>
+            <numerusform>%n autre ligne semblable.</numerusform>
+            <numerusform>%n autres lignes semblables.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -27,13 +27,8 @@ Status CheckCommand::execute(const QCommandLineParser &parser)
         }
         for (const QString &entry : reportEntries(reading->recognised))
             out() << entry << u"\n"_s;
-        const qsizetype refused =
-                std::count_if(reading->recognised.begin(), reading->recognised.end(),
-                              [](const RecognisedLine &line) { return !line.accepted; });
-        out() << u"%1: %2 recognised, %3 refused, %4 ignored\n"_s.arg(displayName(path))
-                         .arg(reading->recognised.size())
-                         .arg(refused)
-                         .arg(reading->unrecognised.size());
+        // In the words of the window's summary bar.
+        out() << printable(importSummary(displayName(path), *reading)) << u"\n"_s;
         status = std::max(status, reportFindings(path, *reading));
     }
     return status;

@@ -175,13 +175,14 @@ std::optional<FormSettings> formFromOptions(const QCommandLineParser &parser, St
         if (!set.accepted) {
             status = complain(
                     Findings,
-                    u"--set %1: %2 accepts %3"_s.arg(setting, setting.section(u'=', 0, 0),
-                                                     acceptedValues(optionCatalogue[set.row])));
+                    u"--set %1: %2 accepts %3"_s.arg(
+                            setting, setting.section(u'=', 0, 0),
+                            acceptedValues(optionCatalogue[set.row], ValueText::Whole)));
             return std::nullopt;
         }
     }
     for (const QString &key : parser.values(u"unset"_s)) {
-        const int row = optionIndex(QString(u'#' + key + u':'));
+        const int row = optionIndexByName(key);
         if (row < 0) {
             status = complain(Failure, u"--unset %1: no such key"_s.arg(key));
             return std::nullopt;
@@ -209,27 +210,41 @@ std::optional<FileReading> readInput(const QString &path)
     return readConfiguration(content);
 }
 
+QString findingMessage(const Finding &finding)
+{
+    const OptionRow *row = finding.row < 0 ? nullptr : &optionCatalogue[finding.row];
+    switch (finding.kind) {
+    case Finding::NotRecognised:
+        return u"not recognised"_s;
+    case Finding::Refused:
+        return u"\"%1\" refused (accepts %2)"_s.arg(finding.text,
+                                                   acceptedValues(*row, ValueText::Line));
+    case Finding::ReadInPart:
+        return u"\"%1\" read as %2"_s.arg(finding.text, fileValueText(*row, finding.value));
+    case Finding::GivenAgain:
+        return u"\"%1\" sets %2 again; line %3's value is replaced"_s.arg(finding.text)
+                .arg(optionName(*row))
+                .arg(finding.earlierLine);
+    case Finding::CarriageReturns:
+        return u"lines end in CR alone; read as one line"_s;
+    case Finding::OutOfFormRange:
+        break;
+    }
+    return {};
+}
+
 Status reportFindings(const QString &path, const FileReading &reading)
 {
-    QList<std::pair<int, QString>> findings;
-    for (const RecognisedLine &line : reading.recognised) {
-        const OptionRow &row = optionCatalogue[line.row];
-        if (!line.accepted)
-            findings.append({line.lineNumber,
-                             u"\"%1\" refused (accepts %2)"_s.arg(line.text, acceptedValues(row))});
-        else if (readInPart(line))
-            findings.append(
-                    {line.lineNumber,
-                     u"\"%1\" read as %2"_s.arg(line.text, fileValueText(row, line.value))});
-    }
-    for (const UnrecognisedLine &line : reading.unrecognised)
-        findings.append({line.lineNumber, u"not recognised"_s});
-    std::sort(findings.begin(), findings.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
     QTextStream errors(stderr);
-    for (const auto &[lineNumber, message] : std::as_const(findings))
-        errors << displayName(path) << ':' << lineNumber << ": " << printable(message) << '\n';
-    return findings.isEmpty() ? Fine : Findings;
+    Status status = Fine;
+    for (const Finding &finding : reading.findings) {
+        if (!concernsTheFile(finding))
+            continue;
+        errors << displayName(path) << ':' << finding.lineNumber << ": "
+               << printable(findingMessage(finding)) << '\n';
+        status = Findings;
+    }
+    return status;
 }
 
 } // namespace Tessaro::Cli

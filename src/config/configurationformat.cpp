@@ -77,32 +77,38 @@ int windowedNumber(QStringView text, int digitWindow)
     return int(number);
 }
 
-// The widget value that the text after a row's key stands for, if the row
-// accepts it.
-std::optional<int> acceptedValue(const OptionRow &row, QStringView afterKey)
+// The key a line of text begins with, and whether its value is accepted;
+// nothing when the line carries no known key.
+std::optional<RecognisedLine> recogniseLine(QStringView line, int lineNumber)
 {
-    int widgetValue = -1;
-    switch (row.list) {
-    case ValueList::None:
-    case ValueList::Power:
-    case ValueList::Monitoring:
-        widgetValue = windowedNumber(afterKey, row.digitWindow);
-        break;
-    case ValueList::Functions:
-        if (const int position = functionPosition(afterKey); position > 0)
-            widgetValue = position - 1;
-        break;
-    case ValueList::BaudRates: {
-        const int rate = windowedNumber(afterKey, row.digitWindow);
-        const auto found = std::find(baudRates.begin(), baudRates.end(), rate);
-        if (found != baudRates.end())
-            widgetValue = int(found - baudRates.begin());
-        break;
-    }
-    }
-    if (widgetValue < row.minimum || widgetValue > row.maximum)
+    // Every key ends at its only colon, and no key begins another: the key a
+    // line begins with, if any, is the line up to its first colon.
+    static const qsizetype longestKey = [] {
+        qsizetype longest = 0;
+        for (const OptionRow &row : optionCatalogue)
+            longest = std::max(longest, qsizetype(qstrlen(row.key)));
+        return longest;
+    }();
+    const QStringView trimmed = line.trimmed();
+    const qsizetype colon = trimmed.first(std::min(trimmed.size(), longestKey)).indexOf(u':');
+    if (colon < 0)
         return std::nullopt;
-    return widgetValue;
+    const int row = optionIndex(trimmed.first(colon + 1));
+    if (row < 0)
+        return std::nullopt;
+    const std::optional<int> accepted =
+            parseValue(optionCatalogue[row], trimmed.sliced(colon + 1), ValueText::Line);
+    return RecognisedLine{row, lineNumber, accepted.has_value(), accepted.value_or(-1),
+                          trimmed.toString()};
+}
+
+// Whether an accepted line held more than the unit read of it, as
+// "#VOLUME:100" read as 10: typed whole, its value would not be the same.
+bool readInPart(const RecognisedLine &line)
+{
+    const OptionRow &row = optionCatalogue[line.row];
+    return parseValue(row, QStringView(line.text).sliced(qstrlen(row.key)), ValueText::Whole)
+            != line.value;
 }
 
 } // namespace
@@ -136,26 +142,6 @@ QString functionValueName(int index)
     return serialCommandPrefix + zeroPadded(index - firstSerialCommandEntry + 1, 3);
 }
 
-bool parseNumericValue(const QString &line, const QString &key, int digitWindow, int &value)
-{
-    value = -1;
-    const QString trimmed = line.trimmed();
-    if (!trimmed.startsWith(key))
-        return false;
-    value = windowedNumber(QStringView(trimmed).mid(key.size()), digitWindow);
-    return true;
-}
-
-bool parseFunctionValue(const QString &line, const QString &key, int &value)
-{
-    value = -1;
-    const QString trimmed = line.trimmed();
-    if (!trimmed.startsWith(key))
-        return false;
-    value = functionPosition(QStringView(trimmed).mid(key.size()));
-    return true;
-}
-
 QByteArray configurationText(const FormSettings &settings)
 {
     QByteArray text;
@@ -171,25 +157,9 @@ QByteArray configurationText(const FormSettings &settings)
     return text;
 }
 
-std::optional<RecognisedLine> recogniseLine(QStringView line, int lineNumber)
+bool concernsTheFile(const Finding &finding)
 {
-    // Every key ends at its only colon, and no key begins another: the key a
-    // line begins with, if any, is the line up to its first colon.
-    constexpr qsizetype longestKey = 15; // "#RS_MONITORING:"
-    const QStringView trimmed = line.trimmed();
-    const qsizetype colon = trimmed.first(std::min(trimmed.size(), longestKey)).indexOf(u':');
-    if (colon < 0)
-        return std::nullopt;
-    const QStringView key = trimmed.first(colon + 1);
-    for (int i = 0; i < optionCount; ++i) {
-        if (key != QLatin1StringView(optionCatalogue[i].key))
-            continue;
-        const std::optional<int> accepted =
-                acceptedValue(optionCatalogue[i], trimmed.mid(key.size()));
-        return RecognisedLine{i, lineNumber, accepted.has_value(), accepted.value_or(-1),
-                              trimmed.toString()};
-    }
-    return std::nullopt;
+    return finding.kind != Finding::OutOfFormRange;
 }
 
 FileReading readConfiguration(const QByteArray &content)
@@ -200,14 +170,50 @@ FileReading readConfiguration(const QByteArray &content)
             QStringConverter::encodingForData(content).value_or(QStringConverter::Utf8);
     const QString text = QStringDecoder(encoding).decode(content);
     FileReading reading;
+    std::array<int, optionCount> taken{}; // the line each row took its value from
     int lineNumber = 0;
     for (QStringView line : QStringTokenizer(text, u'\n')) {
         ++lineNumber;
-        if (std::optional<RecognisedLine> recognised = recogniseLine(line, lineNumber))
-            reading.recognised.append(std::move(*recognised));
-        else if (const QStringView trimmed = line.trimmed(); !trimmed.isEmpty())
-            reading.unrecognised.append({lineNumber, trimmed.toString()});
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.contains(u'\r'))
+            reading.findings.append(
+                    {Finding::CarriageReturns, lineNumber, -1, trimmed.toString(), -1, 0});
+        std::optional<RecognisedLine> recognised = recogniseLine(trimmed, lineNumber);
+        if (!recognised) {
+            if (!trimmed.isEmpty())
+                reading.findings.append(
+                        {Finding::NotRecognised, lineNumber, -1, trimmed.toString(), -1, 0});
+            continue;
+        }
+        const RecognisedLine &read = reading.recognised.emplace_back(std::move(*recognised));
+        const auto found = [&](Finding::Kind kind) {
+            reading.findings.append({kind, lineNumber, read.row, read.text, read.value,
+                                     taken[read.row]});
+        };
+        if (!read.accepted) {
+            found(Finding::Refused);
+            continue;
+        }
+        if (readInPart(read))
+            found(Finding::ReadInPart);
+        if (taken[read.row] > 0)
+            found(Finding::GivenAgain);
+        taken[read.row] = lineNumber;
     }
+    // Only the value a row keeps reaches the form.
+    for (int row = 0; row < optionCount; ++row) {
+        if (taken[row] == 0)
+            continue;
+        const auto line = std::find_if(reading.recognised.crbegin(), reading.recognised.crend(),
+                                       [&](const RecognisedLine &read) {
+                                           return read.lineNumber == taken[row];
+                                       });
+        if (line->value < optionCatalogue[row].minimum)
+            reading.findings.append({Finding::OutOfFormRange, line->lineNumber, row, line->text,
+                                     line->value, 0});
+    }
+    std::stable_sort(reading.findings.begin(), reading.findings.end(),
+                     [](const Finding &a, const Finding &b) { return a.lineNumber < b.lineNumber; });
     return reading;
 }
 
@@ -231,16 +237,10 @@ FormSettings importedSettings(const ImportedRows &rows)
     for (int i = 0; i < optionCount; ++i) {
         settings[i].enabled = rows[i].named;
         if (rows[i].taken)
-            settings[i].value = rows[i].taken->value;
+            settings[i].value = std::clamp(rows[i].taken->value, optionCatalogue[i].minimum,
+                                           optionCatalogue[i].maximum);
     }
     return settings;
-}
-
-bool readInPart(const RecognisedLine &line)
-{
-    const OptionRow &row = optionCatalogue[line.row];
-    return line.accepted
-            && typedValue(row, QStringView(line.text).sliced(qstrlen(row.key))) != line.value;
 }
 
 int wholeNumber(QStringView text)
@@ -259,28 +259,31 @@ int wholeNumber(QStringView text)
     return number;
 }
 
-std::optional<int> typedValue(const OptionRow &row, QStringView text)
+std::optional<int> parseValue(const OptionRow &row, QStringView text, ValueText how)
 {
+    const bool whole = how == ValueText::Whole;
     int widgetValue = -1;
     switch (row.list) {
     case ValueList::None:
     case ValueList::Power:
     case ValueList::Monitoring:
-        widgetValue = wholeNumber(text);
+        widgetValue = whole ? wholeNumber(text) : windowedNumber(text, row.digitWindow);
         break;
     case ValueList::Functions:
         if (const int position = functionPosition(text);
-            position > 0 && functionValueName(position - 1) == text)
+            position > 0 && (!whole || functionValueName(position - 1) == text))
             widgetValue = position - 1;
         break;
     case ValueList::BaudRates: {
-        const auto found = std::find(baudRates.begin(), baudRates.end(), wholeNumber(text));
+        const int rate = whole ? wholeNumber(text) : windowedNumber(text, row.digitWindow);
+        const auto found = std::find(baudRates.begin(), baudRates.end(), rate);
         if (found != baudRates.end())
             widgetValue = int(found - baudRates.begin());
         break;
     }
     }
-    if (widgetValue < row.minimum || widgetValue > row.maximum)
+    // A file may hold any value from 0; the form shows from the row's minimum.
+    if (widgetValue < 0 || widgetValue > row.maximum)
         return std::nullopt;
     return widgetValue;
 }
@@ -288,25 +291,29 @@ std::optional<int> typedValue(const OptionRow &row, QStringView text)
 Setting applySetting(FormSettings &form, QStringView setting)
 {
     const qsizetype equals = setting.indexOf(u'=');
-    const int row = equals < 0 ? -1 : optionIndex(QString(u'#' + setting.first(equals) + u':'));
+    const int row = equals < 0 ? -1 : optionIndexByName(setting.first(equals));
     if (row < 0)
         return {};
-    const std::optional<int> value = typedValue(optionCatalogue[row], setting.mid(equals + 1));
+    std::optional<int> value =
+            parseValue(optionCatalogue[row], setting.sliced(equals + 1), ValueText::Whole);
+    if (value && *value < optionCatalogue[row].minimum)
+        value.reset();
     if (value)
         form[row] = {true, *value};
     return {row, value.has_value()};
 }
 
-QString acceptedValues(const OptionRow &row)
+QString acceptedValues(const OptionRow &row, ValueText how)
 {
+    const int minimum = how == ValueText::Line ? 0 : row.minimum;
     QStringList values;
     switch (row.list) {
     case ValueList::None:
     case ValueList::Power:
     case ValueList::Monitoring:
-        if (row.maximum - row.minimum > 1)
-            return u"%1 to %2"_s.arg(row.minimum).arg(row.maximum);
-        values << QString::number(row.minimum) << QString::number(row.maximum);
+        if (row.maximum - minimum > 1)
+            return u"%1 to %2"_s.arg(minimum).arg(row.maximum);
+        values << QString::number(minimum) << QString::number(row.maximum);
         break;
     case ValueList::Functions: {
         for (int i = 0; i < firstFolderEntry; ++i)

@@ -35,6 +35,13 @@ struct ReportWords
     }
 };
 
+// A line quoted in a sentence: its beginning, when it is long.
+QString shortened(const QString &line)
+{
+    constexpr int longest = 40;
+    return line.size() <= longest ? line : line.first(longest - 1) + u'\u2026';
+}
+
 } // namespace
 
 QString reportEntryText(const QString &keyText, bool accepted, int lineNumber)
@@ -74,30 +81,46 @@ QString importReport(const QList<RecognisedLine> &lines)
 
 QString importSummary(const QString &fileName, const FileReading &reading)
 {
+    // Settings are counted by row: a row takes the value of one line, or
+    // refuses every line that names it.
+    const ImportedRows rows = importedRows(reading.recognised);
+    const auto count = [&rows](bool read) {
+        return int(std::count_if(rows.begin(), rows.end(), [read](const ImportedRow &row) {
+            return row.named && row.taken.has_value() == read;
+        }));
+    };
     constexpr int quoted = 3;
-    const qsizetype refused =
-            std::count_if(reading.recognised.begin(), reading.recognised.end(),
-                          [](const RecognisedLine &line) { return !line.accepted; });
-    QString unrecognised = QCoreApplication::translate("MainWindow", "%n line(s) not recognised",
-                                                       nullptr, int(reading.unrecognised.size()));
-    if (!reading.unrecognised.isEmpty()) {
-        QStringList lines;
-        for (const UnrecognisedLine &line :
-             reading.unrecognised.first(std::min<qsizetype>(quoted, reading.unrecognised.size())))
-            lines << QCoreApplication::translate("MainWindow", "line %1: \"%2\"")
-                             .arg(line.lineNumber)
-                             .arg(line.text);
-        if (reading.unrecognised.size() > quoted)
-            lines << QCoreApplication::translate("MainWindow", "and %1 more")
-                             .arg(reading.unrecognised.size() - quoted);
-        unrecognised += u" ("_s + lines.join(u", "_s) + u')';
+    QStringList lines;
+    int unrecognised = 0;
+    bool carriageReturns = false;
+    for (const Finding &finding : reading.findings) {
+        carriageReturns = carriageReturns || finding.kind == Finding::CarriageReturns;
+        if (finding.kind != Finding::NotRecognised || ++unrecognised > quoted)
+            continue;
+        lines << QCoreApplication::translate("MainWindow", "line %1: \"%2\"")
+                         .arg(finding.lineNumber)
+                         .arg(shortened(finding.text));
     }
-    return QCoreApplication::translate("MainWindow", "%1: %2, %3, %4.")
-            .arg(fileName,
-                 QCoreApplication::translate("MainWindow", "%n setting(s) read", nullptr,
-                                             int(reading.recognised.size() - refused)),
-                 QCoreApplication::translate("MainWindow", "%n refused", nullptr, int(refused)),
-                 unrecognised);
+    QString notRecognised = QCoreApplication::translate("MainWindow", "%n line(s) not recognised",
+                                                        nullptr, unrecognised);
+    if (unrecognised > quoted)
+        lines << QCoreApplication::translate("MainWindow", "and %1 more").arg(unrecognised - quoted);
+    if (!lines.isEmpty())
+        notRecognised += u" ("_s + lines.join(u", "_s) + u')';
+    QString summary =
+            QCoreApplication::translate("MainWindow", "%1: %2, %3, %4.")
+                    .arg(fileName,
+                         QCoreApplication::translate("MainWindow", "%n setting(s) read", nullptr,
+                                                     count(true)),
+                         QCoreApplication::translate("MainWindow", "%n refused", nullptr,
+                                                     count(false)),
+                         notRecognised);
+    if (carriageReturns)
+        summary += u' '
+                + QCoreApplication::translate(
+                        "MainWindow",
+                        "The lines of this file end in CR alone: it is read as one line.");
+    return summary;
 }
 
 } // namespace Tessaro

@@ -27,8 +27,10 @@ QString importConclusion();
 QString importReport(const QList<RecognisedLine> &lines);
 
 // What an import found, in one sentence: "config.txt: 20 settings read, 2
-// refused, 1 line not recognised (line 7: "VOLUME:20")." Up to three
-// unrecognised lines are quoted.
+// refused, 1 line not recognised (line 7: "VOLUME:20")." Settings are rows:
+// read when a line's value was taken, refused when every line naming the row
+// was. Up to three unrecognised lines are quoted. A file whose lines end in
+// CR alone gets a second sentence saying so.
 QString importSummary(const QString &fileName, const FileReading &reading);
 
 } // namespace Tessaro

@@ -395,7 +395,7 @@ void MainWindow::readConfigurationFile(const QString &path)
     const Tessaro::ImportedRows rows = Tessaro::importedRows(reading->recognised);
     m_history->record(QT_TRANSLATE_NOOP("MainWindow", "Import"),
                       [&] { ui->form->setSettings(Tessaro::importedSettings(rows)); });
-    ui->form->showFindings(rows);
+    ui->form->showFindings(reading->findings);
     ui->label_Summary->setText(Tessaro::importSummary(QFileInfo(path).fileName(), *reading));
     ui->frame_Summary->show();
     Tessaro::showImportReport(this, *reading);

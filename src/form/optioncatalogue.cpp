@@ -274,4 +274,18 @@ int optionIndex(QStringView key)
     return -1;
 }
 
+QLatin1StringView optionName(const OptionRow &row)
+{
+    return QLatin1StringView(row.key).sliced(1).chopped(1);
+}
+
+int optionIndexByName(QStringView name)
+{
+    for (int i = 0; i < optionCount; ++i) {
+        if (name == optionName(optionCatalogue[i]))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace Tessaro

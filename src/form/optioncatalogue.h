@@ -90,5 +90,9 @@ FormSettings withAllTicked(FormSettings settings, bool ticked);
 
 // The catalogue row of a key spelled as in the file ("#VOLUME:"); -1 for none.
 int optionIndex(QStringView key);
+// The catalogue row of a key's name, without '#' and ':' ("VOLUME"); -1 for none.
+int optionIndexByName(QStringView name);
+// A row's key without '#' and ':', as the command line names it: "VOLUME".
+QLatin1StringView optionName(const OptionRow &row);
 
 } // namespace Tessaro

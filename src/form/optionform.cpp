@@ -226,8 +226,7 @@ void OptionForm::setSettings(const Tessaro::FormSettings &settings)
 
 void OptionForm::rowChanged(int row)
 {
-    if (m_rows[row].mark)
-        m_rows[row].mark->hide();
+    hideMark(row);
     if (!m_changing)
         emit settingsChanged();
 }
@@ -321,42 +320,87 @@ int OptionForm::wholeWidth()
     return sizeHint().width();
 }
 
-void OptionForm::showFindings(const Tessaro::ImportedRows &rows)
+void OptionForm::showFindings(const QList<Tessaro::Finding> &findings)
 {
     clearFindings();
-    for (int i = 0; i < optionCount; ++i) {
-        const OptionRow &option = optionCatalogue[i];
-        const Row &row = m_rows[i];
-        QStringList lines;
-        for (const Tessaro::RecognisedLine &line : rows[i].refused) {
-            const QString kept = row.spinBox ? QString::number(row.spinBox->value())
-                                             : row.comboBox->currentText();
-            lines << QCoreApplication::translate("MainWindow",
-                                                 "Line %1: \"%2\" was refused; the row keeps %3.")
-                             .arg(line.lineNumber)
-                             .arg(line.text, kept);
-        }
-        if (const auto &taken = rows[i].taken; taken && Tessaro::readInPart(*taken)) {
-            const QString text = option.list == ValueList::Functions
-                    ? QCoreApplication::translate("MainWindow", "Line %1: \"%2\" was read as %3.")
-                    : QCoreApplication::translate(
-                            "MainWindow",
-                            "Line %1: \"%2\" was read as %3; the unit reads %n digit(s).", nullptr,
-                            option.digitWindow);
-            lines << text.arg(taken->lineNumber)
-                             .arg(taken->text, Tessaro::fileValueText(option, taken->value));
-        }
-        if (!lines.isEmpty())
-            setMark(i, lines.join(u'\n'), !rows[i].refused.isEmpty());
+    // A row's mark quotes a few of its lines, then counts the others: a file
+    // may name one row on every one of its lines.
+    constexpr int quoted = 3;
+    std::array<QStringList, optionCount> texts;
+    std::array<int, optionCount> unquoted{};
+    std::array<bool, optionCount> warnings{};
+    for (const Tessaro::Finding &finding : findings) {
+        if (finding.row < 0)
+            continue;
+        warnings[finding.row] = warnings[finding.row] || finding.kind == Tessaro::Finding::Refused;
+        if (texts[finding.row].size() < quoted)
+            texts[finding.row] << findingText(finding);
+        else
+            ++unquoted[finding.row];
     }
+    for (int i = 0; i < optionCount; ++i) {
+        QStringList &text = texts[i];
+        if (const int more = unquoted[i])
+            text << QCoreApplication::translate("MainWindow", "%n more line(s) like these.",
+                                                nullptr, more);
+        if (!text.isEmpty())
+            setMark(i, text.join(u'\n'), warnings[i]);
+    }
+}
+
+QString OptionForm::findingText(const Tessaro::Finding &finding) const
+{
+    const OptionRow &option = optionCatalogue[finding.row];
+    const Row &row = m_rows[finding.row];
+    switch (finding.kind) {
+    case Tessaro::Finding::Refused:
+        return QCoreApplication::translate("MainWindow",
+                                           "Line %1: \"%2\" was refused; the row keeps %3.")
+                .arg(finding.lineNumber)
+                .arg(finding.text, row.spinBox ? QString::number(row.spinBox->value())
+                                               : row.comboBox->currentText());
+    case Tessaro::Finding::ReadInPart:
+        return (option.list == ValueList::Functions
+                        ? QCoreApplication::translate("MainWindow",
+                                                      "Line %1: \"%2\" was read as %3.")
+                        : QCoreApplication::translate(
+                                "MainWindow",
+                                "Line %1: \"%2\" was read as %3; the unit reads %n digit(s).",
+                                nullptr, option.digitWindow))
+                .arg(finding.lineNumber)
+                .arg(finding.text, Tessaro::fileValueText(option, finding.value));
+    case Tessaro::Finding::GivenAgain:
+        return QCoreApplication::translate("MainWindow",
+                                           "Line %1 sets %2 again; line %3's value is replaced.")
+                .arg(finding.lineNumber)
+                .arg(nameFromLabel(row.checkBox->text()))
+                .arg(finding.earlierLine);
+    case Tessaro::Finding::OutOfFormRange:
+        return QCoreApplication::translate(
+                       "MainWindow", "Line %1: the file's %2 is %3; the form shows and writes %4.")
+                .arg(finding.lineNumber)
+                .arg(nameFromLabel(row.checkBox->text()))
+                .arg(finding.value)
+                .arg(row.spinBox ? row.spinBox->value() : row.comboBox->currentIndex());
+    case Tessaro::Finding::NotRecognised:
+    case Tessaro::Finding::CarriageReturns:
+        break;
+    }
+    return {};
 }
 
 void OptionForm::clearFindings()
 {
-    for (const Row &row : m_rows) {
-        if (row.mark)
-            row.mark->hide();
-    }
+    for (int i = 0; i < optionCount; ++i)
+        hideMark(i);
+}
+
+void OptionForm::hideMark(int row)
+{
+    if (!m_rows[row].mark || m_rows[row].mark->isHidden())
+        return;
+    m_rows[row].mark->hide();
+    m_rows[row].value()->setAccessibleDescription(m_rows[row].infoLabel->text());
 }
 
 void OptionForm::setMark(int row, const QString &text, bool warning)
@@ -372,9 +416,14 @@ void OptionForm::setMark(int row, const QString &text, bool warning)
                                                   : QStyle::SP_MessageBoxInformation)
                             .pixmap(side, side));
     mark->setToolTip(text);
-    mark->setAccessibleName(warning ? QCoreApplication::translate("MainWindow", "Warning")
-                                    : QCoreApplication::translate("MainWindow", "Note"));
+    // Heard with its row: the finding is part of what the value's
+    // description says, and the mark is named after the row.
+    const QString name = nameFromLabel(m_rows[row].checkBox->text());
+    mark->setAccessibleName(
+            warning ? QCoreApplication::translate("MainWindow", "%1: warning").arg(name)
+                    : QCoreApplication::translate("MainWindow", "%1: note").arg(name));
     mark->setAccessibleDescription(text);
+    m_rows[row].value()->setAccessibleDescription(m_rows[row].infoLabel->text() + u'\n' + text);
     mark->show();
 }
 

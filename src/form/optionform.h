@@ -50,10 +50,10 @@ public:
     int wholeWidth();
 
     // What an import found, as a mark at the description of each row it
-    // concerns: a warning where a line was refused, a note where a line was
-    // read in part. The text is the mark's tool tip and what a screen reader
-    // says of it. A row's mark goes when its tick or value changes.
-    void showFindings(const Tessaro::ImportedRows &rows);
+    // concerns: a warning where a line was refused, a note for the others.
+    // The text is the mark's tool tip and what a screen reader says of the
+    // row's value. A row's mark goes when its tick or value changes.
+    void showFindings(const QList<Tessaro::Finding> &findings);
     void clearFindings();
 
     // The row a widget belongs to, or -1.
@@ -79,7 +79,10 @@ private:
     // A widget of a row changed: its mark goes, and the change is told at
     // once, unless a call is changing many.
     void rowChanged(int row);
+    // A row's finding as its mark says it, with what the row shows now.
+    QString findingText(const Tessaro::Finding &finding) const;
     void setMark(int row, const QString &text, bool warning);
+    void hideMark(int row);
     // Runs change, then tells of it once if the settings differ.
     template<typename Change> void changeAtOnce(Change change);
 
