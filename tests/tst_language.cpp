@@ -70,10 +70,13 @@ QStringList transcript(const QMainWindow *window)
         if (!items.isEmpty())
             lines << u"    %1: "_s.arg(combo->count()) + items.join(u", "_s);
         if (auto *mark = window->findChild<QLabel *>(u"mark_"_s + stem); mark && mark->isVisible())
-            lines << u"    mark: "_s + accessible(mark).join(u" | "_s).replace(u'\n', u'/');
+            lines << u"    mark: "_s + accessible(mark).join(u" | "_s);
     }
     auto *summary = named<QLabel>(window, u"label_Summary"_s);
-    return lines << u"path | "_s + accessible(pathField(window)).join(u" | "_s)
+    const QString folder = QFileInfo(Tessaro::lastConfigurationPath).path();
+    return lines << u"path | "_s
+                    + accessible(pathField(window)).replaceInStrings(folder, u"<folder>"_s).join(u" | "_s)
+                 << u"more tools | "_s + accessible(named(window, u"qt_toolbar_ext_button"_s))[0]
                  << u"Qt's own | "_s + QCoreApplication::translate("QPlatformTheme", "Cancel")
                  << u"preview | "_s + accessible(named(window, u"plainTextEdit_Preview"_s))[0]
                  << u"summary | "_s + (summary->isVisible() ? summary->text() : QString());

@@ -740,6 +740,10 @@
             <numerusform>%n more lines like these.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>More Tools</source>
+        <translation>More Tools</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>

@@ -740,6 +740,10 @@
             <numerusform>%n autres lignes semblables.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>More Tools</source>
+        <translation>Autres outils</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>

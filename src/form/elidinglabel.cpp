@@ -90,6 +90,12 @@ PathLabel::PathLabel(QWidget *parent) : ElidingLabel(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
+void PathLabel::setPath(const QString &path)
+{
+    setWholeText(path);
+    setAccessibleDescription(path);
+}
+
 QString PathLabel::shortened(const QString &text, int width) const
 {
     return fontMetrics().elidedText(text, Qt::ElideMiddle, width);

@@ -62,6 +62,9 @@ class PathLabel : public ElidingLabel
 public:
     explicit PathLabel(QWidget *parent = nullptr);
 
+    // Shows a path as it fits; screen readers are told it whole.
+    void setPath(const QString &path);
+
     QSize sizeHint() const override { return sizeFor(0); }
     QSize minimumSizeHint() const override { return sizeFor(0); }
 

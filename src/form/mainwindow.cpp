@@ -204,7 +204,7 @@ void MainWindow::unselectAllOptions()
 
 void MainWindow::showPath(const QString &path)
 {
-    ui->label_Generate_Path->setWholeText(path);
+    ui->label_Generate_Path->setPath(path);
 }
 
 int MainWindow::wholeFormWidth() const

@@ -283,7 +283,7 @@ void MainWindow::retranslateUi()
         languageActions[i]->setText(translated(Tessaro::languages[i].actionText));
     form->retranslate();
     label->setText(QCoreApplication::translate("MainWindow", "Path:"));
-    label_Generate_Path->setWholeText(QString());
+    label_Generate_Path->setPath(QString());
     label_Generate_Path->setAccessibleName(nameFromLabel(label->text()));
     menuFile->setTitle(QCoreApplication::translate("MainWindow", "&File"));
     menu_Edit->setTitle(QCoreApplication::translate("MainWindow", "&Edit"));
@@ -297,6 +297,10 @@ void MainWindow::retranslateUi()
     menu_Languages->setTitle(QCoreApplication::translate("MainWindow", "&Languages"));
     menu_Help->setTitle(QCoreApplication::translate("MainWindow", "&Help"));
     toolBar->setWindowTitle(QCoreApplication::translate("MainWindow", "toolBar"));
+    // The button that shows the entries a narrow window hides, which Qt
+    // leaves without a name.
+    if (auto *more = toolBar->findChild<QToolButton *>(u"qt_toolbar_ext_button"_s))
+        more->setAccessibleName(QCoreApplication::translate("MainWindow", "More Tools"));
 }
 
 } // namespace Ui
