@@ -212,8 +212,9 @@ FileReading readConfiguration(const QByteArray &content)
             reading.findings.append({Finding::OutOfFormRange, line->lineNumber, row, line->text,
                                      line->value, 0});
     }
-    std::stable_sort(reading.findings.begin(), reading.findings.end(),
-                     [](const Finding &a, const Finding &b) { return a.lineNumber < b.lineNumber; });
+    std::stable_sort(
+            reading.findings.begin(), reading.findings.end(),
+            [](const Finding &a, const Finding &b) { return a.lineNumber < b.lineNumber; });
     return reading;
 }
 

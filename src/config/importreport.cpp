@@ -104,7 +104,8 @@ QString importSummary(const QString &fileName, const FileReading &reading)
     QString notRecognised = QCoreApplication::translate("MainWindow", "%n line(s) not recognised",
                                                         nullptr, unrecognised);
     if (unrecognised > quoted)
-        lines << QCoreApplication::translate("MainWindow", "and %1 more").arg(unrecognised - quoted);
+        lines << QCoreApplication::translate("MainWindow", "and %1 more")
+                         .arg(unrecognised - quoted);
     if (!lines.isEmpty())
         notRecognised += u" ("_s + lines.join(u", "_s) + u')';
     QString summary =
