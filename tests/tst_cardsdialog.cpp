@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QSpinBox>
 
 using namespace Qt::StringLiterals;
@@ -65,6 +66,7 @@ void TestCardsDialog::twoCardsInARow()
     QString question;
     const auto replace = [&question](QWidget *box) {
         question = qobject_cast<QMessageBox *>(box)->text();
+        QCOMPARE(qobject_cast<QMessageBox *>(box)->defaultButton()->text(), u"&No"_s); // Enter keeps the card
         confirmReplace()(box);
     };
     ShownMessage closing;
@@ -77,7 +79,7 @@ void TestCardsDialog::twoCardsInARow()
     for (const auto &[card, id] : {std::pair{u"A"_s, 3}, std::pair{u"B"_s, 4}})
         QCOMPARE(readAll(watched + u'/' + card + u"/config.txt"_s),
                  Tessaro::configurationText(Tessaro::unitSettings(form, id)));
-    QCOMPARE(closing.text, u"<b>Cards written: 2 (IDs 3, 4).</b>"_s);
+    QCOMPARE(closing.text, u"<b>Cards written: 2 (IDs 3 to 4).</b>"_s);
     QCOMPARE(pathField(window.get())->text(), watched + u"/B/config.txt"_s);
 }
 

@@ -638,10 +638,6 @@
         <translation>Cards written: 0.</translation>
     </message>
     <message>
-        <source>Cards written: %1 (IDs %2).</source>
-        <translation>Cards written: %1 (IDs %2).</translation>
-    </message>
-    <message>
         <source>Write to &amp;Cards...</source>
         <translation>Write to &amp;Cards...</translation>
     </message>
@@ -656,10 +652,6 @@
     <message>
         <source>%1 to %2</source>
         <translation>%1 to %2</translation>
-    </message>
-    <message>
-        <source>Files written: %1 (IDs %2).</source>
-        <translation>Files written: %1 (IDs %2).</translation>
     </message>
     <message>
         <source>%1 Change</source>
@@ -743,6 +735,22 @@
     <message>
         <source>More Tools</source>
         <translation>More Tools</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <translation>ID %1</translation>
+    </message>
+    <message>
+        <source>IDs %1</source>
+        <translation>IDs %1</translation>
+    </message>
+    <message>
+        <source>Files written: %1 (%2).</source>
+        <translation>Files written: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Cards written: %1 (%2).</source>
+        <translation>Cards written: %1 (%2).</translation>
     </message>
 </context>
 <context>

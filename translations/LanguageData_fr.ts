@@ -638,10 +638,6 @@
         <translation>Cartes écrites&#xa0;: 0.</translation>
     </message>
     <message>
-        <source>Cards written: %1 (IDs %2).</source>
-        <translation>Cartes écrites&#xa0;: %1 (ID %2).</translation>
-    </message>
-    <message>
         <source>Write to &amp;Cards...</source>
         <translation>Écrire sur les &amp;cartes...</translation>
     </message>
@@ -656,10 +652,6 @@
     <message>
         <source>%1 to %2</source>
         <translation>%1 à %2</translation>
-    </message>
-    <message>
-        <source>Files written: %1 (IDs %2).</source>
-        <translation>Fichiers écrits&#xa0;: %1 (ID %2).</translation>
     </message>
     <message>
         <source>%1 Change</source>
@@ -743,6 +735,22 @@
     <message>
         <source>More Tools</source>
         <translation>Autres outils</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <translation>ID %1</translation>
+    </message>
+    <message>
+        <source>IDs %1</source>
+        <translation>ID %1</translation>
+    </message>
+    <message>
+        <source>Files written: %1 (%2).</source>
+        <translation>Fichiers écrits&#xa0;: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Cards written: %1 (%2).</source>
+        <translation>Cartes écrites&#xa0;: %1 (%2).</translation>
     </message>
 </context>
 <context>

@@ -144,7 +144,10 @@ void CardsDialog::writeCard(const Volume &card)
                 : tr("The card already holds the file of unit %1. Replace it with the "
                      "file of unit %2?")
                           .arg(QString::number(held), unit);
-        return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
+        // Enter must never overwrite a card.
+        return QMessageBox::question(this, windowTitle(), question,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                == QMessageBox::Yes;
     });
     QString result;
     switch (outcome.result) {

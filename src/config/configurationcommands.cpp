@@ -54,21 +54,6 @@ QString fileAndProblem(const QString &path, const FileStatus &status)
             .arg(QDir::toNativeSeparators(path), fileProblemText(status));
 }
 
-// Unit IDs in order as runs: "1 to 31", "1 to 3, 5".
-QString idRanges(const QList<int> &ids)
-{
-    QStringList runs;
-    for (qsizetype first = 0, last = 0; first < ids.size(); first = ++last) {
-        while (last + 1 < ids.size() && ids[last + 1] == ids[last] + 1)
-            ++last;
-        runs.append(first == last ? QString::number(ids[first])
-                                  : QCoreApplication::translate("MainWindow", "%1 to %2")
-                                            .arg(ids[first])
-                                            .arg(ids[last]));
-    }
-    return runs.join(u", "_s);
-}
-
 } // namespace
 
 QString chooseFileToGenerate(QWidget *parent)
@@ -215,8 +200,8 @@ std::optional<QString> generateForSeveralUnits(QWidget *parent, const FormSettin
                                                    : QMessageBox::Warning);
     // A stopped run says which units have their file, to go on from there.
     QString text = run.stopped && !run.written.isEmpty()
-            ? QCoreApplication::translate("MainWindow", "Files written: %1 (IDs %2).")
-                      .arg(QString::number(run.written.size()), idRanges(run.written))
+            ? QCoreApplication::translate("MainWindow", "Files written: %1 (%2).")
+                      .arg(QString::number(run.written.size()), unitIdsText(run.written))
             : QCoreApplication::translate("MainWindow", "Files written: %1.")
                       .arg(run.written.size());
     text = u"<b>"_s + text + u"</b>"_s;
@@ -237,13 +222,11 @@ QString writeToCards(QWidget *parent, const FormSettings &settings)
 {
     CardsDialog dialog(settings, settings[optionIndex(u"#ID:")].value, parent);
     dialog.exec();
-    QStringList ids;
-    for (int id : dialog.written())
-        ids.append(QString::number(id));
+    const QList<int> &ids = dialog.written();
     const QString written = ids.isEmpty()
             ? QCoreApplication::translate("MainWindow", "Cards written: 0.")
-            : QCoreApplication::translate("MainWindow", "Cards written: %1 (IDs %2).")
-                      .arg(QString::number(ids.size()), ids.join(u", "_s));
+            : QCoreApplication::translate("MainWindow", "Cards written: %1 (%2).")
+                      .arg(QString::number(ids.size()), unitIdsText(ids));
     QMessageBox::information(parent, dialog.windowTitle(), u"<b>"_s + written + u"</b>"_s);
     return dialog.lastFile();
 }

@@ -2,6 +2,7 @@
 
 #include "config/configurationformat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -43,6 +44,22 @@ FileStatus writeUnitFile(const UnitFile &unit, const FormSettings &settings, Exi
         return {FileStatus::SystemError, errno};
     return writeFile(unit.path, configurationText(unitSettings(settings, unit.id)), existing,
                      FolderLinks::Refuse);
+}
+
+QString unitIdsText(const QList<int> &ids)
+{
+    QStringList runs;
+    for (qsizetype first = 0, last = 0; first < ids.size(); first = ++last) {
+        while (last + 1 < ids.size() && ids[last + 1] == ids[last] + 1)
+            ++last;
+        runs.append(first == last ? QString::number(ids[first])
+                                  : QCoreApplication::translate("MainWindow", "%1 to %2")
+                                            .arg(ids[first])
+                                            .arg(ids[last]));
+    }
+    return ids.size() == 1 ? QCoreApplication::translate("MainWindow", "ID %1").arg(runs.first())
+                           : QCoreApplication::translate("MainWindow", "IDs %1")
+                                     .arg(runs.join(u", "_s));
 }
 
 UnitRun writeUnitFiles(const QList<UnitFile> &units, const FormSettings &settings,

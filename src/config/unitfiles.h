@@ -67,6 +67,10 @@ struct UnitRunSteps
     std::function<void(const UnitFile &unit, const FileStatus &status)> done;
 };
 
+// Unit IDs in ascending order, consecutive ones as runs: "ID 5", "IDs 1 to 22",
+// "IDs 1 to 3, 5"; in the current language.
+QString unitIdsText(const QList<int> &ids);
+
 // Writes each unit's file, each all or nothing, in ID order.
 UnitRun writeUnitFiles(const QList<UnitFile> &units, const FormSettings &settings,
                        const UnitRunSteps &steps);
