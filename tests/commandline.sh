@@ -87,6 +87,8 @@ yes '#ID:1' | head -n 100000 >many.txt
 # A full disk: writes past 100 bytes fail.
 prlimit --fsize=100 "$program" generate --force >out 2>err && fail "generate, disk full: exit status 0"
 same "generate, disk full" config.txt kept.txt
+prlimit --fsize=100 "$program" batch --ids 1-2 --out-dir fulldisk/hall >out 2>err
+[ $? -eq 2 ] && [ ! -e fulldisk ] || fail "batch, disk full: not exit status 2, or folders left"
 
 as_user prlimit --fsize=100 "$program" generate -o locked/config.txt --force >out 2>err &&
     fail "generate --force in place, disk full: exit status 0"

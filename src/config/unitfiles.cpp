@@ -40,10 +40,24 @@ FormSettings unitSettings(FormSettings settings, int id)
 
 FileStatus writeUnitFile(const UnitFile &unit, const FormSettings &settings, Existing existing)
 {
-    if (!QDir().mkpath(QFileInfo(unit.path).absolutePath()))
-        return {FileStatus::SystemError, errno};
-    return writeFile(unit.path, configurationText(unitSettings(settings, unit.id)), existing,
-                     FolderLinks::Refuse);
+    // The folders made for a file that could not be written go again: a
+    // full disk is left as it was found.
+    const QString folder = QFileInfo(unit.path).absolutePath();
+    QStringList made;
+    for (QString missing = folder; !QFileInfo(missing).exists();
+         missing = QFileInfo(missing).absolutePath())
+        made.append(missing);
+    FileStatus status;
+    if (!QDir().mkpath(folder))
+        status = {FileStatus::SystemError, errno};
+    else
+        status = writeFile(unit.path, configurationText(unitSettings(settings, unit.id)),
+                           existing, FolderLinks::Refuse);
+    if (!status.ok()) {
+        for (const QString &empty : std::as_const(made))
+            QDir().rmdir(empty);
+    }
+    return status;
 }
 
 QString unitIdsText(const QList<int> &ids)

@@ -35,8 +35,9 @@ QList<UnitFile> unitFiles(const QString &targetFolder, const QString &pattern, i
 // The form for one unit: the ID row ticked and set to its ID.
 FormSettings unitSettings(FormSettings settings, int id);
 
-// Writes one unit's file, creating its folders; the unit's own folder must
-// be a folder, not a link to one.
+// Writes one unit's file, creating its folders, which go again when the
+// file cannot be written; the unit's own folder must be a folder, not a
+// link to one.
 FileStatus writeUnitFile(const UnitFile &unit, const FormSettings &settings, Existing existing);
 
 struct UnitFailure
