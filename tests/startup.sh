@@ -130,12 +130,13 @@ folder=$(place "icon huge")
 } >"$folder/ico256x256Win.ico"
 shows "an icon file of huge images" "$folder/windowprobe" "icon=16x16 32x32 48x48 256x256"
 
-# A Generate the system refuses says why, and where.
+# A Generate the system refuses says why, and where, in the program's language.
 folder=$(place "locked documents")
 mkdir -p "$root/lockedhome/Documents" && chmod 555 "$root/lockedhome/Documents" "$folder"
-HOME=$root/lockedhome XDG_CONFIG_HOME=$root/lockedhome shows "a Generate refused" \
-    "$folder/windowprobe" "box=Impossible to create configuration file!|$root/lockedhome/Documents/config.txt: Permission denied" \
-    accept action_Generate_Configuration_File
+nbsp=$(printf '\302\240')
+HOME=$root/lockedhome XDG_CONFIG_HOME=$root/lockedhome shows "a Generate refused" "$folder/windowprobe" \
+    "box=Impossible de créer le fichier de configuration$nbsp!|$root/lockedhome/Documents/config.txt$nbsp: Permission non accordée" \
+    accept action_Fran_ais action_Generate_Configuration_File
 
 # The window as the user left it, at the next start; a size larger than the
 # screen is cut to it.

@@ -752,6 +752,34 @@
         <source>Cards written: %1 (%2).</source>
         <translation>Cards written: %1 (%2).</translation>
     </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>File exists</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Is a directory</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Input/output error</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>

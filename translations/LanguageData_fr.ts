@@ -752,6 +752,34 @@
         <source>Cards written: %1 (%2).</source>
         <translation>Cartes écrites&#xa0;: %1 (%2).</translation>
     </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers accessible en lecture seule</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Aucun espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission non accordée</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce type</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Le fichier existe</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Est un dossier</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d&apos;entrée/sortie</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>
