@@ -22,8 +22,7 @@ FilePreview::FilePreview(OptionForm *form, QWidget *parent) : QPlainTextEdit(par
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     connect(form, &OptionForm::settingsChanged, this, &FilePreview::scheduleRefresh);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget *, QWidget *now) { highlightRow(m_form->rowOf(now)); });
+    connect(form, &OptionForm::focusedRowChanged, this, &FilePreview::highlightRow);
     refresh();
 }
 

@@ -4,6 +4,7 @@
 #include "form/elidinglabel.h"
 #include "form/functionlistmodel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -188,6 +189,8 @@ OptionForm::OptionForm(const QFont &font, QWidget *parent)
             verticalLayout->addWidget(line);
         }
     }
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget *, QWidget *now) { emit focusedRowChanged(rowOf(now)); });
     // Made after the lists, so that it outlives them.
     auto *popupStyle = new ScrollingPopupStyle;
     popupStyle->setParent(this);
@@ -198,6 +201,11 @@ OptionForm::OptionForm(const QFont &font, QWidget *parent)
             row.comboBox->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         }
     }
+}
+
+OptionForm::~OptionForm()
+{
+    disconnect(m_focusWatch);
 }
 
 Tessaro::FormSettings OptionForm::settings() const

@@ -33,6 +33,7 @@ class OptionForm : public QWidget
 
 public:
     explicit OptionForm(const QFont &font, QWidget *parent = nullptr);
+    ~OptionForm() override;
 
     // What every row holds: ticked or not, and its value.
     Tessaro::FormSettings settings() const;
@@ -63,6 +64,8 @@ public:
 signals:
     // Any tick or value changed, by the user or by a call; once per call.
     void settingsChanged();
+    // The keyboard focus moved to another row, or out of the rows (-1).
+    void focusedRowChanged(int row);
 
 private:
     struct Row
@@ -91,4 +94,7 @@ private:
     // filling it once fills them all, and each row keeps its own entry.
     FunctionListModel *m_functions;
     bool m_changing = false;
+    // Follows the application's focus; cut before the rows go, as each
+    // row's widget gives the focus up while the form is destroyed.
+    QMetaObject::Connection m_focusWatch;
 };
