@@ -59,6 +59,9 @@ void TestConfigurationFormat::writesAndReadsBackTheFile()
     QFETCH(QByteArray, file);
     QCOMPARE(configurationText(form), file);
     QCOMPARE(importedSettings(importedRows(readConfiguration(file).recognised)), form);
+    // An entry past a list's end writes "0", as entry 0 does.
+    QCOMPARE(configurationText(formWith({u"#POWER:2"_s, u"#RS_MONITORING:4"_s})),
+             "#POWER:0\r\n#RS_MONITORING:0\r\n"_ba);
 }
 
 void TestConfigurationFormat::readsLineByLine()

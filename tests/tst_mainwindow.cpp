@@ -7,6 +7,8 @@
 #include "support/modalscript.h"
 #include "support/testmain.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -103,6 +105,14 @@ void TestMainWindow::wheelScrollsTheFormUnlessAValueHasFocus()
     combo->setFocus();
     turnWheel();
     QCOMPARE(combo->currentIndex(), 11);
+    // Open, it shows 20 entries and a scroll bar, never the screen's height;
+    // a screen reader finds the open list as the list's only child.
+    combo->showPopup();
+    const int row = combo->view()->sizeHintForRow(0);
+    QCOMPARE(combo->view()->viewport()->height() / row, 20);
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(combo);
+    QCOMPARE(list->indexOfChild(list->child(0)), 0);
+    combo->hidePopup();
 }
 
 void TestMainWindow::previewShowsTheFileAndImportMarksRows()
@@ -126,6 +136,9 @@ void TestMainWindow::previewShowsTheFileAndImportMarksRows()
                        {chooseFile(path), closeMessage(&report)}));
     QTRY_COMPARE(preview->toPlainText(), u"#VOLUME:10\n#POWER:0"_s);
     // Ctrl+C copies there, and leaves the rows as they are.
+    window->activateWindow(); // as a dialog's closing does on a desktop
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    preview->setFocus();
     preview->selectAll();
     QTest::keyClick(preview, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), preview->toPlainText());
@@ -137,8 +150,6 @@ void TestMainWindow::previewShowsTheFileAndImportMarksRows()
     named<QComboBox>(window.get(), u"comboBox_Power"_s)->setCurrentIndex(1);
     QVERIFY(!power->isVisible() && volume->isVisible());
     // A click on a line gives its row's value the focus.
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QTest::mouseClick(preview->viewport(), Qt::LeftButton, {},
                       preview->cursorRect(QTextCursor(preview->document())).center());
     QCOMPARE(window->focusWidget(), named(window.get(), u"spinBox_Volume"_s));

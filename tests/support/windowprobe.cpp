@@ -64,8 +64,10 @@ int main(int argc, char *argv[])
                 out << "checked=" << entry.actionName << '\n';
         }
         QStringList sizes;
-        for (const QSize &size : window.windowIcon().availableSizes())
-            sizes << u"%1x%2"_s.arg(size.width()).arg(size.height());
+        for (const QSize &size : window.windowIcon().availableSizes()) {
+            const QSize drawn = window.windowIcon().pixmap(size).size(); // decoded
+            sizes << u"%1x%2"_s.arg(drawn.width()).arg(drawn.height());
+        }
         out << "menu=" << window.findChild<QMenu *>(u"menuFile"_s)->title() << '\n'
             << "icon=" << sizes.join(u' ') << '\n'
             << "size=" << window.width() << 'x' << window.height() << '\n'
