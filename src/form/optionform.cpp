@@ -322,9 +322,11 @@ void OptionForm::settleValueEdits()
 
 int OptionForm::wholeWidth()
 {
-    // The rows' layouts keep the sizes their widgets had until invalidated.
+    // The rows' layouts, and the form's around them, keep the sizes their
+    // widgets had until invalidated.
     for (const Row &row : m_rows)
         row.layout->invalidate();
+    layout()->invalidate();
     return sizeHint().width();
 }
 
