@@ -5,9 +5,11 @@
 #include "app/language.h"
 #include "app/preferences.h"
 #include "app/safefiles.h"
+#include "app/windowsettings.h"
 #include "support/files.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
@@ -50,6 +52,20 @@ void TestApplication::preferences()
     QVERIFY(QFile::link(files.filePath(u"French.cfg"_s), folder.filePath(u"link.cfg"_s)));
     QCOMPARE(readPreferences(files.filePath(u"French.cfg"_s)), Language::French);
     QCOMPARE(readPreferences(folder.filePath(u"link.cfg"_s)), std::nullopt);
+    // Window settings: each kind written as QSettings did, read back exactly, damage skipped.
+    const WindowValues kept{{u"units/folder"_s, u"@\"a\" b\\c\t\a\u0001d\u00e9 "_s},
+                            {u"units/name"_s, QStringList{u"@1,"_s, u";"_s, u"a="_s, u" x"_s, {}}},
+                            {u"units/none"_s, QStringList()},
+                            {u"units/first"_s, 3},
+                            {u"window/preview"_s, true},
+                            {u"window/size"_s, QSize(600, 500)},
+                            {u"window/position"_s, QPoint(-3, 4)}};
+    const QString old = folder.filePath(u"window.conf"_s);
+    for (auto value = kept.cbegin(); value != kept.cend(); ++value)
+        QSettings(old, QSettings::IniFormat).setValue(value.key(), value.value());
+    const QByteArray text = windowSettingsText(kept);
+    QCOMPARE(text, readAll(old));
+    QCOMPARE(windowSettingsText(parseWindowSettings(text + "x=@Size(nan 0)\n;y=1\nz\n=x\n")), text);
 }
 
 void TestApplication::writesOnlyWhatItMay_data()

@@ -32,11 +32,11 @@ UnitsDialog::UnitsDialog(const QString &startFolder, QWidget *parent)
     m_buttons->setObjectName(u"buttonBox"_s);
     for (QSpinBox *id : {m_first, m_last})
         id->setRange(Tessaro::firstUnitId, Tessaro::lastUnitId);
-    const std::unique_ptr<QSettings> settings = Tessaro::windowSettings();
-    m_first->setValue(settings->value(u"units/first"_s).toInt());
-    m_last->setValue(settings->value(u"units/last"_s).toInt());
-    m_folder->setText(settings->value(u"units/folder"_s, startFolder).toString());
-    m_name->setText(settings->value(u"units/name"_s, m_name->text()).toString());
+    const Tessaro::WindowSettings settings;
+    m_first->setValue(settings.value(u"units/first"_s).toInt());
+    m_last->setValue(settings.value(u"units/last"_s).toInt());
+    m_folder->setText(settings.value(u"units/folder"_s, startFolder).toString());
+    m_name->setText(settings.value(u"units/name"_s, m_name->text()).toString());
     auto *browse = new QPushButton(tr("&Browse..."), this);
     browse->setObjectName(u"pushButton_Browse"_s);
     setTabOrder(m_folder, browse);
@@ -81,11 +81,12 @@ QString UnitsDialog::targetFolder() const
 
 void UnitsDialog::accept()
 {
-    const std::unique_ptr<QSettings> settings = Tessaro::windowSettings();
-    settings->setValue(u"units/first"_s, m_first->value());
-    settings->setValue(u"units/last"_s, m_last->value());
-    settings->setValue(u"units/folder"_s, targetFolder());
-    settings->setValue(u"units/name"_s, m_name->text());
+    Tessaro::WindowSettings settings;
+    settings.setValue(u"units/first"_s, m_first->value());
+    settings.setValue(u"units/last"_s, m_last->value());
+    settings.setValue(u"units/folder"_s, targetFolder());
+    settings.setValue(u"units/name"_s, m_name->text());
+    settings.save();
     QDialog::accept();
 }
 

@@ -248,17 +248,17 @@ void MainWindow::fitToDescriptions()
 
 bool MainWindow::restoreWindowState()
 {
-    const std::unique_ptr<QSettings> settings = Tessaro::windowSettings();
-    const QSize size = settings->value(u"window/size"_s).toSize();
+    const Tessaro::WindowSettings settings;
+    const QSize size = settings.value(u"window/size"_s).toSize();
     if (!size.isValid())
         return false;
-    ui->dockWidget_Preview->setVisible(settings->value(u"window/preview"_s).toBool());
+    ui->dockWidget_Preview->setVisible(settings.value(u"window/preview"_s).toBool());
     // Where the user left it, and wholly on the screen it is on now, frame
     // included.
     const QRect room = screen()->availableGeometry();
     resize(size.boundedTo(screenRoom()));
     const QSize whole = this->size() + room.size() - screenRoom();
-    const QPoint position = settings->value(u"window/position"_s, pos()).toPoint();
+    const QPoint position = settings.value(u"window/position"_s, pos()).toPoint();
     move(std::clamp(position.x(), room.left(), room.right() + 1 - whole.width()),
          std::clamp(position.y(), room.top(), room.bottom() + 1 - whole.height()));
     return true;
@@ -266,10 +266,11 @@ bool MainWindow::restoreWindowState()
 
 void MainWindow::saveWindowState() const
 {
-    const std::unique_ptr<QSettings> settings = Tessaro::windowSettings();
-    settings->setValue(u"window/size"_s, size());
-    settings->setValue(u"window/position"_s, pos());
-    settings->setValue(u"window/preview"_s, ui->dockWidget_Preview->isVisible());
+    Tessaro::WindowSettings settings;
+    settings.setValue(u"window/size"_s, size());
+    settings.setValue(u"window/position"_s, pos());
+    settings.setValue(u"window/preview"_s, ui->dockWidget_Preview->isVisible());
+    settings.save();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)

@@ -24,7 +24,7 @@ void WindowTest::cleanup()
 {
     window.reset();
     QFile::remove(preferencesPath());
-    QFile::remove(Tessaro::windowSettings()->fileName());
+    QFile::remove(Tessaro::WindowSettings().path());
 }
 
 } // namespace TestSupport
