@@ -138,15 +138,18 @@ HOME=$root/lockedhome XDG_CONFIG_HOME=$root/lockedhome shows "a Generate refused
     "box=Impossible de créer le fichier de configuration$nbsp!|$root/lockedhome/Documents/config.txt$nbsp: Permission non accordée" \
     accept action_Fran_ais action_Generate_Configuration_File
 
-# The window as the user left it, at the next start: cut to the screen, the
-# file never read from a FIFO nor written through a link.
+# The window as the user left it on a screen of this size, at the next start: cut to the screen,
+# never smaller than it can be, the file never read from a FIFO nor written through a link.
 folder=$(place settings) conf=$folder/tessaro/window.conf
 XDG_CONFIG_HOME=$folder shows "a first start" "$folder/windowprobe" "preview=0"
-sed -i 's/^size=.*/size=@Size(600 500)/; s/^preview=.*/preview=true/' "$conf"
+sed -i 's/^\(size [0-9]*x[0-9]*=\).*/\1@Size(600 500)/; s/^preview=.*/preview=true/' "$conf"
 XDG_CONFIG_HOME=$folder shows "the next start" "$folder/windowprobe" "size=600x500
 preview=1"
-sed -i 's/^size=.*/size=@Size(6000 5000)/' "$conf"
+QT_SCALE_FACTOR=2 XDG_CONFIG_HOME=$folder shows "a screen half as large" "$folder/windowprobe" "preview=0"
+sed -i 's/^\(size [0-9]*x[0-9]*=\).*/\1@Size(6000 5000)/' "$conf"
 XDG_CONFIG_HOME=$folder shows "a size larger than the screen" "$folder/windowprobe" "size=800x776"
+sed -i 's/^\(size [0-9]*x[0-9]*=\).*/\1@Size(0 0)/' "$conf"
+XDG_CONFIG_HOME=$folder shows "a size of nothing" "$folder/windowprobe" "size=649x776"
 rm "$conf" && ln -s "$root/passwd" "$conf"
 XDG_CONFIG_HOME=$folder shows "window.conf a link" "$folder/windowprobe" "size=649x776"
 [ -f "$conf" ] && [ ! -L "$conf" ] && grep -q '^root:' "$root/passwd" || fail "window.conf: written through a link"

@@ -249,16 +249,18 @@ void MainWindow::fitToDescriptions()
 bool MainWindow::restoreWindowState()
 {
     const Tessaro::WindowSettings settings;
-    const QSize size = settings.value(u"window/size"_s).toSize();
-    if (!size.isValid())
-        return false;
     ui->dockWidget_Preview->setVisible(settings.value(u"window/preview"_s).toBool());
+    // Without a size for this screen, or with one smaller than the window can
+    // be (a negative one among them), the window starts as it first did.
+    const QSize size = settings.value(screenKey(u"size"_s)).toSize();
+    if (size.expandedTo(minimumSizeHint()) != size)
+        return false;
     // Where the user left it, and wholly on the screen it is on now, frame
     // included.
     const QRect room = screen()->availableGeometry();
     resize(size.boundedTo(screenRoom()));
     const QSize whole = this->size() + room.size() - screenRoom();
-    const QPoint position = settings.value(u"window/position"_s, pos()).toPoint();
+    const QPoint position = settings.value(screenKey(u"position"_s), pos()).toPoint();
     move(std::clamp(position.x(), room.left(), room.right() + 1 - whole.width()),
          std::clamp(position.y(), room.top(), room.bottom() + 1 - whole.height()));
     return true;
@@ -267,10 +269,18 @@ bool MainWindow::restoreWindowState()
 void MainWindow::saveWindowState() const
 {
     Tessaro::WindowSettings settings;
-    settings.setValue(u"window/size"_s, size());
-    settings.setValue(u"window/position"_s, pos());
+    settings.setValue(screenKey(u"size"_s), size());
+    settings.setValue(screenKey(u"position"_s), pos());
     settings.setValue(u"window/preview"_s, ui->dockWidget_Preview->isVisible());
     settings.save();
+}
+
+QString MainWindow::screenKey(const QString &name) const
+{
+    // A size left on one screen, or at another scale, may not suit another:
+    // each size of screen has its own, named in device-independent pixels.
+    const QSize room = screen()->availableGeometry().size();
+    return u"window/%1 %2x%3"_s.arg(name).arg(room.width()).arg(room.height());
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)

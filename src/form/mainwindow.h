@@ -66,9 +66,11 @@ private:
     int previewWidth() const; // the preview dock beside the form
     QSize screenRoom() const; // what the screen holds of the window
     // The size, position and preview the user left, kept in the window
-    // settings file; restoreWindowState() says whether there were any.
+    // settings file; restoreWindowState() says whether there were any for
+    // the screen the window is on.
     bool restoreWindowState();
     void saveWindowState() const;
+    QString screenKey(const QString &name) const; // "window/size 1920x1050"
     // The one local file, not a folder, that dragged data carries; else empty.
     static QString droppedFile(const QMimeData *data);
 
