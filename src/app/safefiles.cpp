@@ -45,26 +45,20 @@ FileStatus readAtMost(QFile &file, qint64 maximumSize, QByteArray &content)
 
 #ifdef Q_OS_UNIX
 
-// A file descriptor closed when it goes out of scope.
-class Descriptor
+} // namespace
+
+Descriptor::~Descriptor()
 {
-public:
-    explicit Descriptor(int descriptor = -1) : m_descriptor(descriptor) { }
-    ~Descriptor()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
+    if (m_descriptor >= 0)
+        ::close(m_descriptor);
+}
 
-    int get() const { return m_descriptor; }
-    // Closes it now, saying whether the last writes went well.
-    bool close() { return ::close(std::exchange(m_descriptor, -1)) == 0; }
+bool Descriptor::close()
+{
+    return ::close(std::exchange(m_descriptor, -1)) == 0;
+}
 
-private:
-    int m_descriptor;
-};
+namespace {
 
 FileStatus systemError()
 {
@@ -234,9 +228,15 @@ FileStatus writeFile(const QString &path, const QByteArray &content, Existing ex
         return failed(FileStatus::SystemError, reason);
     }
 
+    return writeFileIn(folder.get(), name, content, existing);
+}
+
+FileStatus writeFileIn(int folder, const QByteArray &name, const QByteArray &content,
+                       Existing existing)
+{
     struct stat status = {};
     const bool exists =
-            ::fstatat(folder.get(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+            ::fstatat(folder, name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
     if (!exists && errno != ENOENT)
         return systemError();
     bool rewritable = false; // a regular file of its own, not a link
@@ -245,23 +245,23 @@ FileStatus writeFile(const QString &path, const QByteArray &content, Existing ex
             return failed(FileStatus::Exists);
         struct stat target = {};
         if (S_ISLNK(status.st_mode)
-            && (::fstatat(folder.get(), name.constData(), &target, 0) != 0
+            && (::fstatat(folder, name.constData(), &target, 0) != 0
                 || !S_ISREG(target.st_mode)))
             return failed(FileStatus::NotAFile);
         if (!S_ISLNK(status.st_mode) && !S_ISREG(status.st_mode))
             return failed(FileStatus::NotAFile);
         // A write-protected file keeps its content: it is replaced only where
         // the user could open it for writing (root can).
-        if (::faccessat(folder.get(), name.constData(), W_OK, AT_EACCESS) != 0)
+        if (::faccessat(folder, name.constData(), W_OK, AT_EACCESS) != 0)
             return systemError();
         rewritable = S_ISREG(status.st_mode);
     }
 
     QByteArray temporary;
-    Descriptor file(createTemporary(folder.get(), temporary));
+    Descriptor file(createTemporary(folder, temporary));
     if (file.get() < 0) {
         if (rewritable && (errno == EACCES || errno == EPERM))
-            return rewriteInPlace(folder.get(), name.constData(), content);
+            return rewriteInPlace(folder, name.constData(), content);
         return systemError();
     }
     // A replaced file keeps who may read and write it.
@@ -269,19 +269,62 @@ FileStatus writeFile(const QString &path, const QByteArray &content, Existing ex
             && writeAll(file.get(), content) && ::fdatasync(file.get()) == 0 && file.close();
     const bool named = written
             && (existing == Existing::Replace
-                        ? ::renameat(folder.get(), temporary.constData(), folder.get(),
+                        ? ::renameat(folder, temporary.constData(), folder,
                                      name.constData())
                                 == 0
-                        : renameWithoutReplacing(folder.get(), temporary.constData(),
+                        : renameWithoutReplacing(folder, temporary.constData(),
                                                  name.constData()));
     if (!named) {
         const int reason = errno;
-        ::unlinkat(folder.get(), temporary.constData(), 0);
+        ::unlinkat(folder, temporary.constData(), 0);
         return reason == EEXIST ? failed(FileStatus::Exists)
                                 : failed(FileStatus::SystemError, reason);
     }
-    // The name itself reaches the disk, as a card pulled out next needs.
-    ::fsync(folder.get());
+    // The name itself reaches the disk, as a card pulled out next needs. A
+    // file system that cannot sync a folder says so by other means than EIO.
+    if (::fsync(folder) != 0 && errno == EIO)
+        return systemError();
+    return {};
+}
+
+FileStatus readFileIn(int folder, const QByteArray &name, qint64 maximumSize, Cache cache,
+                      QByteArray &content)
+{
+    content.clear();
+    Descriptor file(
+            ::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat status = {};
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0)
+        return errno == ENOENT ? failed(FileStatus::Missing) : systemError();
+    if (!S_ISREG(status.st_mode))
+        return failed(FileStatus::NotAFile);
+    if (status.st_size > maximumSize)
+        return failed(FileStatus::TooLarge);
+#    ifdef Q_OS_LINUX
+    if (cache == Cache::Drop)
+        ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_DONTNEED);
+#    else
+    Q_UNUSED(cache);
+#    endif
+    content.resize(maximumSize + 1);
+    qsizetype done = 0;
+    while (done < content.size()) {
+        const ssize_t read = ::read(file.get(), content.data() + done, std::size_t(content.size() - done));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0) {
+            content.clear();
+            return systemError();
+        }
+        if (read == 0)
+            break;
+        done += read;
+    }
+    content.truncate(done);
+    if (done > maximumSize) {
+        content.clear();
+        return failed(FileStatus::TooLarge);
+    }
     return {};
 }
 
