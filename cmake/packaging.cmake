@@ -27,6 +27,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# udisks2 mounts and ejects the memory cards that Write to Cards writes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, udisks2")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

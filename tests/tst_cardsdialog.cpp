@@ -23,10 +23,10 @@ class TestCardsDialog : public WindowTest
     Q_OBJECT
 
 private slots:
-    void twoCardsInARow();
+    void cardsOneAtATime();
 };
 
-void TestCardsDialog::twoCardsInARow()
+void TestCardsDialog::cardsOneAtATime()
 {
     const QString watched = qEnvironmentVariable("TESSARO_WATCHED");
     if (watched.isEmpty())
@@ -42,44 +42,55 @@ void TestCardsDialog::twoCardsInARow()
     };
     const Tessaro::FormSettings form = formWith({u"#ID:3"_s, u"#VOLUME:7"_s});
     setFormState(window.get(), form);
-    const auto twoCards = [&](QWidget *dialog) {
+    QListWidget *log = nullptr;
+    const auto logSays = [&log](int lines, const QString &last) {
+        return QTest::qWaitFor([&] {
+            return log->count() == lines && log->item(lines - 1)->text().endsWith(last);
+        });
+    };
+    const auto cards = [&](QWidget *dialog) {
         const QStringList shown = look(dialog);
         QCOMPARE(shown, golden(QFINDTESTDATA("data/window/cards-look.txt"), shown));
+        log = named<QListWidget>(dialog, u"listWidget_Log"_s);
         insert(u"OLD"_s, {}); // mounted before: listed, written only when chosen
         auto *folder = named<QLineEdit>(dialog, u"lineEdit_WatchedFolder"_s);
         folder->setText(watched);
         emit folder->editingFinished();
-        auto *present = named<QListWidget>(dialog, u"listWidget_Present"_s);
-        present->setCurrentRow(0);
-        QVERIFY(present->count() == 1 && named(dialog, u"pushButton_WriteChosen"_s)->isEnabled());
-        named<QSpinBox>(dialog, u"spinBox_NextId"_s)->setValue(4);
         QCOMPARE(named<QLabel>(dialog, u"label_Status"_s)->text(),
-                 u"Insert the card for unit 4."_s);
-        named<QSpinBox>(dialog, u"spinBox_NextId"_s)->setValue(3);
-        auto *log = named<QListWidget>(dialog, u"listWidget_Log"_s);
-        insert(u"A"_s, "#ID:009\r\n"); // its question is answered yes
-        QVERIFY(QTest::qWaitFor([log] { return log->count() == 1; }));
-        insert(u"B"_s, {});
-        QVERIFY(QTest::qWaitFor([log] { return log->count() == 2; }));
+                 u"Insert the card for unit 3."_s);
+        named<QListWidget>(dialog, u"listWidget_Present"_s)->setCurrentRow(0);
+        named<QPushButton>(dialog, u"pushButton_WriteChosen"_s)->click();
+        QVERIFY(logSays(1, u"OLD (OLD)  written and verified"_s));
+        insert(u"A"_s, "#ID:009\r\n"); // asked about while B is inserted
+        QVERIFY(logSays(4, u"unit 005  B (B)  written and verified"_s));
+        QCOMPARE(log->item(2)->text().section(u"  "_s, 1),
+                 u"unit 004  A (A)  written and verified"_s);
         dialog->close();
     };
     QString question;
-    const auto replace = [&question](QWidget *box) {
+    const auto replace = [&](QWidget *box) {
         question = qobject_cast<QMessageBox *>(box)->text();
-        QCOMPARE(qobject_cast<QMessageBox *>(box)->defaultButton()->text(), u"&No"_s); // Enter keeps the card
+        QCOMPARE(qobject_cast<QMessageBox *>(box)->defaultButton()->text(), u"&No"_s);
+        insert(u"B"_s, {});
+        QVERIFY(logSays(2, u"B (B)  waiting"_s));
         confirmReplace()(box);
     };
+    // A card inserted while the closing box is open is not written.
     ShownMessage closing;
-    QVERIFY(runCommand(action(window.get(), u"action_Write_To_Cards"_s),
-                       {twoCards, replace, closeMessage(&closing)}));
+    const auto close = [&](QWidget *box) {
+        insert(u"C"_s, {});
+        QTest::qWait(300);
+        closeMessage(&closing)(box);
+    };
+    QVERIFY(runCommand(action(window.get(), u"action_Write_To_Cards"_s), {cards, replace, close}));
 
-    QCOMPARE(question,
-             u"The card already holds the file of unit 9. Replace it with the file of "
-             u"unit 3?"_s);
-    for (const auto &[card, id] : {std::pair{u"A"_s, 3}, std::pair{u"B"_s, 4}})
+    QCOMPARE(question, u"The card A already holds the file of unit 9. Replace it with the file of "
+                       u"unit 4?"_s);
+    for (const auto &[card, id] : {std::pair{u"OLD"_s, 3}, {u"A"_s, 4}, {u"B"_s, 5}})
         QCOMPARE(readAll(watched + u'/' + card + u"/config.txt"_s),
                  Tessaro::configurationText(Tessaro::unitSettings(form, id)));
-    QCOMPARE(closing.text, u"<b>Cards written: 2 (IDs 3 to 4).</b>"_s);
+    QVERIFY(!QFileInfo::exists(watched + u"/C/config.txt"_s));
+    QCOMPARE(closing.text, u"<b>Cards written: 3 (IDs 3 to 5).</b>"_s);
     QCOMPARE(pathField(window.get())->text(), watched + u"/B/config.txt"_s);
 }
 

@@ -2,10 +2,10 @@
 // and the report of an import: the core, without a window.
 
 #include "app/language.h"
-#include "config/cards.h"
 #include "config/configurationformat.h"
 #include "config/importreport.h"
 #include "config/unitfiles.h"
+#include "core/cards/mounttable.h"
 #include "form/functionlistmodel.h"
 #include "support/files.h"
 #include "support/formaccess.h"
@@ -33,8 +33,8 @@ private slots:
     void settingsInTheFilesSpelling_data();
     void settingsInTheFilesSpelling();
     void unitFiles();
-    void newCards_data();
-    void newCards();
+    void cardsInTheMountTable_data();
+    void cardsInTheMountTable();
     void functionByNumber_data();
     void functionByNumber();
 };
@@ -150,40 +150,42 @@ void TestConfigurationFormat::unitFiles()
     QCOMPARE(configurationText(unitSettings(formWith({}), units.last().id)), "#ID:010\r\n"_ba);
 }
 
-void TestConfigurationFormat::newCards_data()
+void TestConfigurationFormat::cardsInTheMountTable_data()
 {
-    // Mount lists as "root:device ...", watched in /media/ana.
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<QString>("cards"); // the roots that count as new cards
-    QTest::newRow("nothing new") << u"/:1 /media/ana/DISK:2"_s << u"/:1 /media/ana/DISK:2"_s
-                                 << u""_s;
-    QTest::newRow("one inserted") << u"/media/ana/DISK:2"_s
-                                  << u"/media/ana/DISK:2 /media/ana/CARD:3"_s
-                                  << u"/media/ana/CARD"_s;
-    QTest::newRow("another at the same root")
-            << u"/media/ana/CARD:3"_s << u"/media/ana/CARD:4"_s << u"/media/ana/CARD"_s;
-    QTest::newRow("one removed") << u"/media/ana/CARD:3"_s << u""_s << u""_s;
+    // Mounts as "ID DEVICE ROOT POINT", and what watching /media/ana makes of
+    // those inside it.
+    QTest::addColumn<QString>("mounts");
+    QTest::addColumn<QString>("seen");
+    QTest::newRow("a card") << u"1 8:1 / /media/ana/CARD"_s << u"/media/ana/CARD: card"_s;
     QTest::newRow("outside, or the folder itself")
-            << u""_s << u"/media/anna/X:5 /media/ana:6 /mnt/Y:7 /media/ana/a/b:8"_s
-            << u"/media/ana/a/b"_s;
+            << u"2 8:2 / /media/anna/X|3 8:3 / /media/ana|4 8:4 / /mnt/Y|5 8:5 / /media/ana/a/b"_s
+            << u"/media/ana/a/b: card"_s;
+    QTest::newRow("a bind of a folder") << u"6 8:1 /root /media/ana/ROOT"_s
+                                        << u"/media/ana/ROOT: left alone"_s;
+    QTest::newRow("a second view") << u"7 8:7 / /mnt/x|8 8:7 / /media/ana/Y"_s
+                                   << u"/media/ana/Y: left alone"_s;
+    QTest::newRow("names escaped, or not UTF-8")
+            << u"9 8:9 / /media/ana/MY\\040CARD|10 8:10 / /media/ana/\\377\\303\\251"_s
+            << u"/media/ana/MY CARD: card|/media/ana/\\xff\u00e9: card"_s;
 }
 
-void TestConfigurationFormat::newCards()
+void TestConfigurationFormat::cardsInTheMountTable()
 {
-    QFETCH(QString, before);
-    QFETCH(QString, after);
-    QFETCH(QString, cards);
-    const auto mounted = [](const QString &list) {
-        QList<Volume> volumes;
-        for (const QString &volume : list.split(u' ', Qt::SkipEmptyParts))
-            volumes.append({volume.section(u':', 0, 0), {}, volume.section(u':', 1).toULongLong()});
-        return volumesInside(u"/media/ana/"_s, volumes);
-    };
-    QStringList roots;
-    for (const Volume &volume : newVolumes(mounted(before), mounted(after)))
-        roots.append(volume.root);
-    QCOMPARE(roots.join(u' '), cards);
+    QFETCH(QString, mounts);
+    QFETCH(QString, seen);
+    QByteArray table = "1 0 8:0 / / rw - ext4 /dev/sda1 rw\ndamaged line\n";
+    for (const QString &mount : mounts.split(u'|'))
+        table += u"%1 1 %2 %3 %4 rw - tmpfs card rw\n"_s.arg(mount.section(u' ', 0, 0),
+                                                         mount.section(u' ', 1, 1),
+                                                         mount.section(u' ', 2, 2),
+                                                         mount.section(u' ', 3, 3))
+                         .toLatin1();
+    const QList<Mount> all = parseMountTable(table);
+    QStringList found;
+    for (const Mount &mount : mountsInside(all, "/media/ana"))
+        found << shownName(mount.point)
+                        + (isWholeView(mount, all) ? u": card"_s : u": left alone"_s);
+    QCOMPARE(found.join(u'|'), seen);
 }
 
 void TestConfigurationFormat::functionByNumber_data()

@@ -61,6 +61,93 @@
     </message>
 </context>
 <context>
+    <name>Cards</name>
+    <message>
+        <source>on the card</source>
+        <translation>on the card</translation>
+    </message>
+    <message>
+        <source>in the file</source>
+        <translation>in the file</translation>
+    </message>
+    <message>
+        <source>%1 only %2</source>
+        <translation>%1 only %2</translation>
+    </message>
+    <message>
+        <source>%1 missing %2</source>
+        <translation>%1 missing %2</translation>
+    </message>
+    <message>
+        <source>%1 refused %2, %3 in the form</source>
+        <translation>%1 refused %2, %3 in the form</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, %4 in the form</source>
+        <translation>%1 %2 %3, %4 in the form</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>written and verified</translation>
+    </message>
+    <message>
+        <source>written and verified, not ejected: %1</source>
+        <translation>written and verified, not ejected: %1</translation>
+    </message>
+    <message>
+        <source>left as it was</source>
+        <translation>left as it was</translation>
+    </message>
+    <message>
+        <source>not written: %1</source>
+        <translation>not written: %1</translation>
+    </message>
+    <message>
+        <source>removed before it was written</source>
+        <translation>removed before it was written</translation>
+    </message>
+    <message>
+        <source>in use by another run</source>
+        <translation>in use by another run</translation>
+    </message>
+    <message>
+        <source>left alone: not a card of its own</source>
+        <translation>left alone: not a card of its own</translation>
+    </message>
+    <message>
+        <source>left alone: every ID is used</source>
+        <translation>left alone: every ID is used</translation>
+    </message>
+    <message>
+        <source>same as the form</source>
+        <translation>same as the form</translation>
+    </message>
+    <message>
+        <source>no config.txt to read: %1</source>
+        <translation>no config.txt to read: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>the file read back from the card differs</source>
+        <translation>the file read back from the card differs</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>no such folder</translation>
+    </message>
+    <message>
+        <source>the system&apos;s disk service</source>
+        <translation>the system&apos;s disk service</translation>
+    </message>
+</context>
+<context>
     <name>CardsDialog</name>
     <message>
         <source>&amp;Replace a config.txt already on the card</source>
@@ -95,10 +182,6 @@
         <translation>Watched Folder</translation>
     </message>
     <message>
-        <source>The folder %1 does not exist.</source>
-        <translation>The folder %1 does not exist.</translation>
-    </message>
-    <message>
         <source>Every ID up to %1 is used.</source>
         <translation>Every ID up to %1 is used.</translation>
     </message>
@@ -107,44 +190,92 @@
         <translation>Insert the card for unit %1.</translation>
     </message>
     <message>
-        <source>Writing unit %1 to %2...</source>
-        <translation>Writing unit %1 to %2...</translation>
+        <source>C&amp;heck cards (write nothing)</source>
+        <translation>C&amp;heck cards (write nothing)</translation>
     </message>
     <message>
-        <source>The card already holds a config.txt. Replace it with the file of unit %1?</source>
-        <translation>The card already holds a config.txt. Replace it with the file of unit %1?</translation>
+        <source>&amp;Eject each card when written</source>
+        <translation>&amp;Eject each card when written</translation>
     </message>
     <message>
-        <source>The card already holds the file of unit %1. Replace it with the file of unit %2?</source>
-        <translation>The card already holds the file of unit %1. Replace it with the file of unit %2?</translation>
+        <source>Eject each card by hand before you pull it.</source>
+        <translation>Eject each card by hand before you pull it.</translation>
     </message>
     <message>
-        <source>written</source>
-        <translation>written</translation>
+        <source>the system&apos;s disk service</source>
+        <translation>the system&apos;s disk service</translation>
     </message>
     <message>
-        <source>Unit %1 written to %2. Every ID up to %3 is used.</source>
-        <translation>Unit %1 written to %2. Every ID up to %3 is used.</translation>
+        <source>&amp;Save Log...</source>
+        <translation>&amp;Save Log...</translation>
     </message>
     <message>
-        <source>Unit %1 written to %2. Remove it and insert the card for unit %3.</source>
-        <translation>Unit %1 written to %2. Remove it and insert the card for unit %3.</translation>
+        <source>Cards &amp;from:</source>
+        <translation>Cards &amp;from:</translation>
     </message>
     <message>
-        <source>left as it was</source>
-        <translation>left as it was</translation>
+        <source>No cards can be found in %1: %2.</source>
+        <translation>No cards can be found in %1: %2.</translation>
     </message>
     <message>
-        <source>not written: %1</source>
-        <translation>not written: %1</translation>
+        <source>The card %1 already holds a config.txt. Replace it with the file of unit %2?</source>
+        <translation>The card %1 already holds a config.txt. Replace it with the file of unit %2?</translation>
     </message>
     <message>
-        <source>Unit %1 not written to %2: %3. Insert another card for it.</source>
-        <translation>Unit %1 not written to %2: %3. Insert another card for it.</translation>
+        <source>The card %1 already holds the file of unit %2. Replace it with the file of unit %3?</source>
+        <translation>The card %1 already holds the file of unit %2. Replace it with the file of unit %3?</translation>
     </message>
     <message>
-        <source>Watched &amp;folder:</source>
-        <translation>Watched &amp;folder:</translation>
+        <source>Unit %1 written and verified. You can remove the card.</source>
+        <translation>Unit %1 written and verified. You can remove the card.</translation>
+    </message>
+    <message>
+        <source>Unit %1 written and verified. Eject the card, then remove it.</source>
+        <translation>Unit %1 written and verified. Eject the card, then remove it.</translation>
+    </message>
+    <message>
+        <source>Unit %1 written and verified, but the card was not ejected: %2.</source>
+        <translation>Unit %1 written and verified, but the card was not ejected: %2.</translation>
+    </message>
+    <message>
+        <source>The card of unit %1 is the same as the form.</source>
+        <translation>The card of unit %1 is the same as the form.</translation>
+    </message>
+    <message>
+        <source>The card %1 differs from the form.</source>
+        <translation>The card %1 differs from the form.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Looking for cards...</source>
+        <translation>Looking for cards...</translation>
+    </message>
+    <message>
+        <source>Checking a card...</source>
+        <translation>Checking a card...</translation>
+    </message>
+    <message>
+        <source>Writing unit %1...</source>
+        <translation>Writing unit %1...</translation>
+    </message>
+    <message>
+        <source>Insert a card to check.</source>
+        <translation>Insert a card to check.</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Save Log</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -630,10 +761,6 @@
         </translation>
     </message>
     <message>
-        <source>The file read back from the card differs</source>
-        <translation>The file read back from the card differs</translation>
-    </message>
-    <message>
         <source>Cards written: 0.</source>
         <translation>Cards written: 0.</translation>
     </message>
@@ -779,6 +906,34 @@
     <message>
         <source>Input/output error</source>
         <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>not recognised</source>
+        <translation>not recognised</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; refused (accepts %2)</source>
+        <translation>&quot;%1&quot; refused (accepts %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; read as %2</source>
+        <translation>&quot;%1&quot; read as %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; sets %2 again; line %3&apos;s value is replaced</source>
+        <translation>&quot;%1&quot; sets %2 again; line %3&apos;s value is replaced</translation>
+    </message>
+    <message>
+        <source>lines end in CR alone; read as one line</source>
+        <translation>lines end in CR alone; read as one line</translation>
+    </message>
+    <message>
+        <source>%1 %2 is beyond what the form shows</source>
+        <translation>%1 %2 is beyond what the form shows</translation>
+    </message>
+    <message>
+        <source>Cards checked: %1, the same as the form: %2.</source>
+        <translation>Cards checked: %1, the same as the form: %2.</translation>
     </message>
 </context>
 <context>

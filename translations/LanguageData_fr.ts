@@ -61,6 +61,93 @@
     </message>
 </context>
 <context>
+    <name>Cards</name>
+    <message>
+        <source>on the card</source>
+        <translation>sur la carte</translation>
+    </message>
+    <message>
+        <source>in the file</source>
+        <translation>dans le fichier</translation>
+    </message>
+    <message>
+        <source>%1 only %2</source>
+        <translation>%1 seulement %2</translation>
+    </message>
+    <message>
+        <source>%1 missing %2</source>
+        <translation>%1 absent %2</translation>
+    </message>
+    <message>
+        <source>%1 refused %2, %3 in the form</source>
+        <translation>%1 refusé %2, %3 dans le formulaire</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, %4 in the form</source>
+        <translation>%1 à %2 %3, %4 dans le formulaire</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>écrite et vérifiée</translation>
+    </message>
+    <message>
+        <source>written and verified, not ejected: %1</source>
+        <translation>écrite et vérifiée, non éjectée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>left as it was</source>
+        <translation>laissée telle quelle</translation>
+    </message>
+    <message>
+        <source>not written: %1</source>
+        <translation>non écrite&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>removed before it was written</source>
+        <translation>retirée avant d&apos;être écrite</translation>
+    </message>
+    <message>
+        <source>in use by another run</source>
+        <translation>utilisée par une autre exécution</translation>
+    </message>
+    <message>
+        <source>left alone: not a card of its own</source>
+        <translation>laissée de côté&#xa0;: ce n&apos;est pas une carte à part entière</translation>
+    </message>
+    <message>
+        <source>left alone: every ID is used</source>
+        <translation>laissée de côté&#xa0;: tous les ID sont utilisés</translation>
+    </message>
+    <message>
+        <source>same as the form</source>
+        <translation>identique au formulaire</translation>
+    </message>
+    <message>
+        <source>no config.txt to read: %1</source>
+        <translation>aucun config.txt lisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the file read back from the card differs</source>
+        <translation>le fichier relu sur la carte diffère</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>ce dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the system&apos;s disk service</source>
+        <translation>le service de disques du système</translation>
+    </message>
+</context>
+<context>
     <name>CardsDialog</name>
     <message>
         <source>&amp;Replace a config.txt already on the card</source>
@@ -95,10 +182,6 @@
         <translation>Dossier surveillé</translation>
     </message>
     <message>
-        <source>The folder %1 does not exist.</source>
-        <translation>Le dossier %1 n&apos;existe pas.</translation>
-    </message>
-    <message>
         <source>Every ID up to %1 is used.</source>
         <translation>Tous les ID jusqu&apos;à %1 sont utilisés.</translation>
     </message>
@@ -107,44 +190,92 @@
         <translation>Insérez la carte de l&apos;unité %1.</translation>
     </message>
     <message>
-        <source>Writing unit %1 to %2...</source>
-        <translation>Écriture de l&apos;unité %1 sur %2...</translation>
+        <source>C&amp;heck cards (write nothing)</source>
+        <translation>&amp;Vérifier les cartes (sans rien écrire)</translation>
     </message>
     <message>
-        <source>The card already holds a config.txt. Replace it with the file of unit %1?</source>
-        <translation>La carte contient déjà un config.txt. Le remplacer par le fichier de l&apos;unité %1&#xa0;?</translation>
+        <source>&amp;Eject each card when written</source>
+        <translation>Éjecter chaque carte une &amp;fois écrite</translation>
     </message>
     <message>
-        <source>The card already holds the file of unit %1. Replace it with the file of unit %2?</source>
-        <translation>La carte contient déjà le fichier de l&apos;unité %1. Le remplacer par le fichier de l&apos;unité %2&#xa0;?</translation>
+        <source>Eject each card by hand before you pull it.</source>
+        <translation>Éjectez chaque carte vous-même avant de la retirer.</translation>
     </message>
     <message>
-        <source>written</source>
-        <translation>écrite</translation>
+        <source>the system&apos;s disk service</source>
+        <translation>le service de disques du système</translation>
     </message>
     <message>
-        <source>Unit %1 written to %2. Every ID up to %3 is used.</source>
-        <translation>Unité %1 écrite sur %2. Tous les ID jusqu&apos;à %3 sont utilisés.</translation>
+        <source>&amp;Save Log...</source>
+        <translation>Enregistrer le &amp;journal...</translation>
     </message>
     <message>
-        <source>Unit %1 written to %2. Remove it and insert the card for unit %3.</source>
-        <translation>Unité %1 écrite sur %2. Retirez-la et insérez la carte de l&apos;unité %3.</translation>
+        <source>Cards &amp;from:</source>
+        <translation>Cartes &amp;depuis&#xa0;:</translation>
     </message>
     <message>
-        <source>left as it was</source>
-        <translation>laissée telle quelle</translation>
+        <source>No cards can be found in %1: %2.</source>
+        <translation>Aucune carte ne peut être trouvée dans %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>not written: %1</source>
-        <translation>non écrite&#xa0;: %1</translation>
+        <source>The card %1 already holds a config.txt. Replace it with the file of unit %2?</source>
+        <translation>La carte %1 contient déjà un config.txt. Le remplacer par le fichier de l&apos;unité %2&#xa0;?</translation>
     </message>
     <message>
-        <source>Unit %1 not written to %2: %3. Insert another card for it.</source>
-        <translation>Unité %1 non écrite sur %2&#xa0;: %3. Insérez une autre carte pour elle.</translation>
+        <source>The card %1 already holds the file of unit %2. Replace it with the file of unit %3?</source>
+        <translation>La carte %1 contient déjà le fichier de l&apos;unité %2. Le remplacer par le fichier de l&apos;unité %3&#xa0;?</translation>
     </message>
     <message>
-        <source>Watched &amp;folder:</source>
-        <translation>&amp;Dossier surveillé&#xa0;:</translation>
+        <source>Unit %1 written and verified. You can remove the card.</source>
+        <translation>Unité %1 écrite et vérifiée. Vous pouvez retirer la carte.</translation>
+    </message>
+    <message>
+        <source>Unit %1 written and verified. Eject the card, then remove it.</source>
+        <translation>Unité %1 écrite et vérifiée. Éjectez la carte, puis retirez-la.</translation>
+    </message>
+    <message>
+        <source>Unit %1 written and verified, but the card was not ejected: %2.</source>
+        <translation>Unité %1 écrite et vérifiée, mais la carte n&apos;a pas été éjectée&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The card of unit %1 is the same as the form.</source>
+        <translation>La carte de l&apos;unité %1 est identique au formulaire.</translation>
+    </message>
+    <message>
+        <source>The card %1 differs from the form.</source>
+        <translation>La carte %1 diffère du formulaire.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Looking for cards...</source>
+        <translation>Recherche des cartes...</translation>
+    </message>
+    <message>
+        <source>Checking a card...</source>
+        <translation>Vérification d&apos;une carte...</translation>
+    </message>
+    <message>
+        <source>Writing unit %1...</source>
+        <translation>Écriture de l&apos;unité %1...</translation>
+    </message>
+    <message>
+        <source>Insert a card to check.</source>
+        <translation>Insérez une carte à vérifier.</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Enregistrer le journal</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -630,10 +761,6 @@
         </translation>
     </message>
     <message>
-        <source>The file read back from the card differs</source>
-        <translation>Le fichier relu sur la carte diffère</translation>
-    </message>
-    <message>
         <source>Cards written: 0.</source>
         <translation>Cartes écrites&#xa0;: 0.</translation>
     </message>
@@ -779,6 +906,34 @@
     <message>
         <source>Input/output error</source>
         <translation>Erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>not recognised</source>
+        <translation>non reconnue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; refused (accepts %2)</source>
+        <translation>«&#xa0;%1&#xa0;» refusée (accepte %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; read as %2</source>
+        <translation>«&#xa0;%1&#xa0;» lue comme %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; sets %2 again; line %3&apos;s value is replaced</source>
+        <translation>«&#xa0;%1&#xa0;» règle à nouveau %2&#xa0;; la valeur de la ligne %3 est remplacée</translation>
+    </message>
+    <message>
+        <source>lines end in CR alone; read as one line</source>
+        <translation>lignes terminées par un CR seul&#xa0;; lu comme une seule ligne</translation>
+    </message>
+    <message>
+        <source>%1 %2 is beyond what the form shows</source>
+        <translation>%1 à %2 dépasse ce que le formulaire affiche</translation>
+    </message>
+    <message>
+        <source>Cards checked: %1, the same as the form: %2.</source>
+        <translation>Cartes vérifiées&#xa0;: %1, identiques au formulaire&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,9 @@
 #include "cli/commands.h"
 
-#include "config/cards.h"
 #include "config/unitfiles.h"
+#include "core/cards/cardsession.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QSocketNotifier>
 
 #ifdef Q_OS_UNIX
@@ -17,11 +16,6 @@ using namespace Qt::StringLiterals;
 namespace Tessaro::Cli {
 
 namespace {
-
-QString unitName(int id)
-{
-    return u"unit %1"_s.arg(id, 3, 10, QChar(u'0'));
-}
 
 #ifdef Q_OS_UNIX
 // SIGINT and SIGTERM end the session between two cards: the handler only
@@ -38,10 +32,13 @@ void stopOnSignal(int)
 } // namespace
 
 CardsCommand::CardsCommand()
-    : Command(u"cards"_s, u"--ids FIRST-LAST [options]"_s,
-              u"Watches a folder for memory cards and writes config.txt onto each card mounted "
-              u"there, the next unit's each time, then reads it back. Volumes mounted before "
-              u"are left alone. Each card is named on standard output."_s)
+    : Command(u"cards"_s, u"--ids FIRST-LAST [options] | --check [options]"_s,
+              u"Writes config.txt onto each memory card inserted, the next unit's each time, "
+              u"reads it back, and ejects the card; or, with --check, compares each card's "
+              u"file with the form for the unit it names. Cards come through the system's disk "
+              u"service, else from the folder where the desktop mounts them; cards there "
+              u"before are left alone. Each card's result goes to standard output, each refusal "
+              u"to standard error."_s)
 {
 }
 
@@ -49,73 +46,91 @@ QList<QCommandLineOption> CardsCommand::options() const
 {
     return QList<QCommandLineOption>{
                    idsOption(),
+                   {u"check"_s, u"Write nothing: compare each card with the form."_s},
                    {u"watch"_s,
-                    u"The folder where cards are mounted; by default %1."_s.arg(
-                            defaultCardFolder()),
+                    u"The folder where cards are mounted, instead of the disk service."_s,
                     u"DIR"_s},
+                   {u"no-eject"_s, u"Leave each card mounted once done with."_s},
            } + formOptions()
             << QCommandLineOption(u"force"_s, u"Replace a config.txt already on a card."_s);
 }
 
 Status CardsCommand::execute(const QCommandLineParser &parser)
 {
-    const std::optional<std::pair<int, int>> ids = unitIds(parser);
+    const bool checking = parser.isSet(u"check"_s);
+    if (checking && (parser.isSet(u"ids"_s) || parser.isSet(u"force"_s)))
+        return complain(Failure, u"cards: --check writes nothing; --ids and --force do not apply"_s);
+    const std::optional<std::pair<int, int>> ids =
+            checking ? std::pair{firstUnitId, lastUnitId} : unitIds(parser);
     if (!ids)
         return Failure;
     Status status = Fine;
     const std::optional<FormSettings> form = formFromOptions(parser, status);
     if (!form)
         return status;
-    const QString folder =
-            parser.isSet(u"watch"_s) ? parser.value(u"watch"_s) : defaultCardFolder();
-    if (!QFileInfo(folder).isDir())
-        return complain(Failure, u"--watch %1: no such folder"_s.arg(folder));
 
-    CardWatcher watcher(folder);
-    for (const Volume &volume : watcher.present())
-        complain(Fine, u"already mounted, left alone: %1"_s.arg(volume.root));
-    CardSession session(*form, ids->first, ids->second);
-    const bool force = parser.isSet(u"force"_s);
+    CardSession session(*form, ids->first, ids->second,
+                        checking ? CardSession::Mode::Check : CardSession::Mode::Write);
+    session.setReplacing(parser.isSet(u"force"_s) ? CardSession::Replacing::Always
+                                                  : CardSession::Replacing::Never);
+    session.setEjecting(!parser.isSet(u"no-eject"_s));
     bool refused = false;
-    const auto waitFor = [&] {
-        complain(Fine, u"insert the card for %1 in %2"_s.arg(unitName(session.nextId()), folder));
+    const auto prompt = [&] {
+        complain(Fine,
+                 checking ? u"insert a card to check"_s
+                          : u"insert the card for unit %1"_s.arg(session.nextId(), 3, 10,
+                                                                   QChar(u'0')));
     };
-    QObject::connect(&watcher, &CardWatcher::inserted, [&](const Volume &card) {
-        const CardOutcome outcome = session.write(card, [&](int unit) {
-            if (!force)
-                complain(
-                        Findings,
-                        u"%1: %2 holds %3; skipped (--force replaces it)"_s.arg(
-                                unitName(session.nextId()), card.root,
-                                unit < 0 ? u"a config.txt"_s : u"the file of unit %1"_s.arg(unit)));
-            return force;
-        });
-        refused = refused || outcome.result != CardOutcome::Written;
-        if (outcome.result == CardOutcome::Written)
-            out() << u"%1: written to %2\n"_s.arg(unitName(outcome.id), printable(outcome.path));
-        else if (outcome.result == CardOutcome::Failed)
-            complain(Findings,
-                     u"%1: not written to %2: %3"_s.arg(unitName(outcome.id), outcome.path,
-                                                        outcome.reason));
-        if (out().finish() || session.finished())
+    QObject::connect(&session, &CardSession::watching, [&] {
+        const CardSource *source = session.source();
+        complain(Fine, u"watching %1"_s.arg(source->place()));
+        if (!source->ejects())
+            complain(Fine, u"eject each card by hand before you pull it"_s);
+        for (const Card &card : source->present())
+            complain(Fine, u"already mounted, left alone: %1"_s.arg(card.shownPoint()));
+        prompt();
+    });
+    QObject::connect(&session, &CardSession::notWatching, [&](const QString &why) {
+        status = complain(Failure, u"--watch %1: %2"_s.arg(parser.value(u"watch"_s), why));
+        QCoreApplication::exit();
+    });
+    QObject::connect(&session, &CardSession::logged, [&](const CardResult &result) {
+        if (result.wanted()) {
+            out() << printable(result.line()) << u"\n"_s;
+        } else {
+            refused = refused || result.kind != CardResult::LeftAlone;
+            complain(Findings, result.line());
+        }
+        if (result.kind == CardResult::Waiting || result.kind == CardResult::LeftAlone)
+            return;
+        if (out().finish() || session.allUsed())
             QCoreApplication::exit();
         else
-            waitFor();
+            prompt();
     });
 #ifdef Q_OS_UNIX
     if (::pipe(stopPipe) != 0)
         return complain(Failure, u"cannot watch for signals"_s);
     QSocketNotifier stop(stopPipe[0], QSocketNotifier::Read);
-    QObject::connect(&stop, &QSocketNotifier::activated, [] { QCoreApplication::exit(); });
+    QObject::connect(&stop, &QSocketNotifier::activated, [&session] {
+        session.stop();
+        QCoreApplication::exit();
+    });
     std::signal(SIGINT, stopOnSignal);
     std::signal(SIGTERM, stopOnSignal);
 #endif
-    waitFor();
+    // Once the loop runs, which a folder that cannot be watched then ends.
+    QMetaObject::invokeMethod(
+            &session, [&] { session.watch(parser.value(u"watch"_s)); }, Qt::QueuedConnection);
     QCoreApplication::exec();
-
-    const QList<int> &written = session.written();
-    out() << u"%1 of %2 units written\n"_s.arg(written.size()).arg(ids->second - ids->first + 1);
-    return session.finished() && !refused ? status : Findings;
+    session.stop();
+    if (status == Failure)
+        return status;
+    if (checking)
+        return refused ? Findings : status;
+    const qsizetype written = session.written().size();
+    out() << u"%1 of %2 units written\n"_s.arg(written).arg(ids->second - ids->first + 1);
+    return session.allUsed() && !refused ? status : Findings;
 }
 
 } // namespace Tessaro::Cli

@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include "config/configurationfile.h"
+#include "config/importreport.h"
 #include "config/unitfiles.h"
 
 #include <QCoreApplication>
@@ -210,29 +211,6 @@ std::optional<FileReading> readInput(const QString &path)
     return readConfiguration(content);
 }
 
-QString findingMessage(const Finding &finding)
-{
-    const OptionRow *row = finding.row < 0 ? nullptr : &optionCatalogue[finding.row];
-    switch (finding.kind) {
-    case Finding::NotRecognised:
-        return u"not recognised"_s;
-    case Finding::Refused:
-        return u"\"%1\" refused (accepts %2)"_s.arg(finding.text,
-                                                   acceptedValues(*row, ValueText::Line));
-    case Finding::ReadInPart:
-        return u"\"%1\" read as %2"_s.arg(finding.text, fileValueText(*row, finding.value));
-    case Finding::GivenAgain:
-        return u"\"%1\" sets %2 again; line %3's value is replaced"_s.arg(finding.text)
-                .arg(optionName(*row))
-                .arg(finding.earlierLine);
-    case Finding::CarriageReturns:
-        return u"lines end in CR alone; read as one line"_s;
-    case Finding::OutOfFormRange:
-        break;
-    }
-    return {};
-}
-
 Status reportFindings(const QString &path, const FileReading &reading)
 {
     QTextStream errors(stderr);
@@ -241,7 +219,7 @@ Status reportFindings(const QString &path, const FileReading &reading)
         if (!concernsTheFile(finding))
             continue;
         errors << displayName(path) << ':' << finding.lineNumber << ": "
-               << printable(findingMessage(finding)) << '\n';
+               << printable(findingText(finding)) << '\n';
         status = Findings;
     }
     return status;

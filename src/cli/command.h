@@ -92,9 +92,6 @@ QString displayName(const QString &path);
 // once said why, when it cannot be read.
 std::optional<FileReading> readInput(const QString &path);
 
-// A finding as a line of the command line's report says it, in English.
-QString findingMessage(const Finding &finding);
-
 // Every finding of a reading that concerns the file, on standard error as
 // FILE:LINE: message, in line order; Findings when there is one.
 Status reportFindings(const QString &path, const FileReading &reading);

@@ -38,7 +38,19 @@ protected:
     Status execute(const QCommandLineParser &parser) override;
 };
 
-// cards: each unit's file onto the next memory card mounted, as the window's
+// compare FILE: the rows where a file and a form differ.
+class CompareCommand : public Command
+{
+public:
+    CompareCommand();
+
+protected:
+    QList<QCommandLineOption> options() const override;
+    bool takesFiles() const override { return true; }
+    Status execute(const QCommandLineParser &parser) override;
+};
+
+// cards: each unit's file onto the next memory card inserted, as the window's
 // Write to Cards does.
 class CardsCommand : public Command
 {

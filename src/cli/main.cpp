@@ -51,6 +51,7 @@ Status dispatch(const QStringList &arguments)
 {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(std::make_unique<CheckCommand>());
+    commands.push_back(std::make_unique<CompareCommand>());
     commands.push_back(std::make_unique<GenerateCommand>());
     commands.push_back(std::make_unique<BatchCommand>());
     commands.push_back(std::make_unique<CardsCommand>());

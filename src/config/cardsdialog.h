@@ -1,20 +1,24 @@
 #pragma once
 
-#include "config/cards.h"
+#include "core/cards/cardsession.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMessageBox;
 class QPushButton;
 class QSpinBox;
 
 // Writes the form's file onto one memory card after another: each card
-// mounted in the watched folder while it is open gets the next unit's file,
-// checked, and the ID moves on. Volumes mounted before are listed, and
-// written only when the user picks one.
+// inserted while it is open gets the next unit's file, checked, and the ID
+// moves on; or, checking, each card is compared with the form. Cards come
+// through the system's disk service, which mounts and ejects them, or from a
+// watched folder. Volumes there before are listed, and written only when the
+// user picks one. Closing it stops the run before anything else happens.
 class CardsDialog : public QDialog
 {
     Q_OBJECT
@@ -22,27 +26,32 @@ class CardsDialog : public QDialog
 public:
     CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWidget *parent);
 
-    const QList<int> &written() const { return m_session.written(); }
-    // The last card's config.txt, empty when none was written.
-    const QString &lastFile() const { return m_lastFile; }
+    const Tessaro::CardSession &session() const { return *m_session; }
+
+    void reject() override;
 
 private:
-    // Watches the folder in the field, from now on.
+    // Watches where the folder field says: the disk service when empty.
     void watch();
     void chooseFolder();
-    void writeCard(const Tessaro::Volume &card);
     void writeChosenCard();
     void showPresent();
-    void askForNextCard();
+    void ask(const Tessaro::Card &card, int unit, int held);
+    void logged(const Tessaro::CardResult &result);
+    void showState();
+    void saveLog();
 
-    Tessaro::CardSession m_session;
-    Tessaro::CardWatcher *m_watcher = nullptr;
+    Tessaro::CardSession *m_session;
     QSpinBox *m_next;
     QLineEdit *m_folder;
+    QCheckBox *m_check;
     QCheckBox *m_replace;
+    QCheckBox *m_eject;
+    QLabel *m_byHand;
     QLabel *m_status;
     QListWidget *m_log;
     QListWidget *m_present;
     QPushButton *m_writeChosen;
-    QString m_lastFile;
+    QPointer<QMessageBox> m_question;
+    QString m_lastResult; // what the last card came to, for the status
 };

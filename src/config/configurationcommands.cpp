@@ -220,15 +220,31 @@ std::optional<QString> generateForSeveralUnits(QWidget *parent, const FormSettin
 
 QString writeToCards(QWidget *parent, const FormSettings &settings)
 {
-    CardsDialog dialog(settings, settings[optionIndex(u"#ID:")].value, parent);
+    CardsDialog dialog(settings, settings[optionIndexByName(u"ID")].value, parent);
     dialog.exec();
-    const QList<int> &ids = dialog.written();
-    const QString written = ids.isEmpty()
+    const CardSession &session = dialog.session();
+    QString lastFile;
+    qsizetype checked = 0, same = 0;
+    for (const CardResult &result : session.log()) {
+        if (result.kind == CardResult::Written || result.kind == CardResult::NotEjected)
+            lastFile = result.card.shownPoint() + u"/config.txt"_s;
+        checked += result.kind == CardResult::Same || result.kind == CardResult::Different
+                || result.kind == CardResult::Unreadable;
+        same += result.kind == CardResult::Same;
+    }
+    const QList<int> &ids = session.written();
+    QString summary = ids.isEmpty()
             ? QCoreApplication::translate("MainWindow", "Cards written: 0.")
             : QCoreApplication::translate("MainWindow", "Cards written: %1 (%2).")
                       .arg(QString::number(ids.size()), unitIdsText(ids));
-    QMessageBox::information(parent, dialog.windowTitle(), u"<b>"_s + written + u"</b>"_s);
-    return dialog.lastFile();
+    if (checked > 0)
+        summary += u' '
+                + QCoreApplication::translate("MainWindow",
+                                              "Cards checked: %1, the same as the form: %2.")
+                          .arg(checked)
+                          .arg(same);
+    QMessageBox::information(parent, dialog.windowTitle(), u"<b>"_s + summary + u"</b>"_s);
+    return lastFile;
 }
 
 } // namespace Tessaro

@@ -124,4 +124,30 @@ QString importSummary(const QString &fileName, const FileReading &reading)
     return summary;
 }
 
+QString findingText(const Finding &finding)
+{
+    const OptionRow *row = finding.row < 0 ? nullptr : &optionCatalogue[finding.row];
+    switch (finding.kind) {
+    case Finding::NotRecognised:
+        return QCoreApplication::translate("MainWindow", "not recognised");
+    case Finding::Refused:
+        return QCoreApplication::translate("MainWindow", "\"%1\" refused (accepts %2)")
+                .arg(finding.text, acceptedValues(*row, ValueText::Line));
+    case Finding::ReadInPart:
+        return QCoreApplication::translate("MainWindow", "\"%1\" read as %2")
+                .arg(finding.text, fileValueText(*row, finding.value));
+    case Finding::GivenAgain:
+        return QCoreApplication::translate("MainWindow",
+                                           "\"%1\" sets %2 again; line %3's value is replaced")
+                .arg(finding.text, optionName(*row))
+                .arg(finding.earlierLine);
+    case Finding::CarriageReturns:
+        return QCoreApplication::translate("MainWindow", "lines end in CR alone; read as one line");
+    case Finding::OutOfFormRange:
+        return QCoreApplication::translate("MainWindow", "%1 %2 is beyond what the form shows")
+                .arg(optionName(*row), fileValueText(*row, finding.value));
+    }
+    return {};
+}
+
 } // namespace Tessaro

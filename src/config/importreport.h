@@ -33,4 +33,8 @@ QString importReport(const QList<RecognisedLine> &lines);
 // CR alone gets a second sentence saying so.
 QString importSummary(const QString &fileName, const FileReading &reading);
 
+// A finding in a few words, as the command line and the cards' log report
+// it: "\"#POWER:7\" refused (accepts 0 or 1)", "not recognised".
+QString findingText(const Finding &finding);
+
 } // namespace Tessaro
