@@ -9,6 +9,7 @@ packages="
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core xvfb xauth
     man-db groff-base
+    udisks2 udev e2fsprogs
     $*
 "
 

@@ -87,7 +87,7 @@ Status CardsCommand::execute(const QCommandLineParser &parser)
         if (!source->ejects())
             complain(Fine, u"eject each card by hand before you pull it"_s);
         for (const Card &card : source->present())
-            complain(Fine, u"already mounted, left alone: %1"_s.arg(card.shownPoint()));
+            complain(Fine, u"there before, left alone: %1 (%2)"_s.arg(card.label, card.device));
         prompt();
     });
     QObject::connect(&session, &CardSession::notWatching, [&](const QString &why) {
