@@ -277,6 +277,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Waiting for your answer.</source>
+        <translation>Waiting for your answer.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

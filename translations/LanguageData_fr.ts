@@ -277,6 +277,10 @@
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Waiting for your answer.</source>
+        <translation>En attente de votre réponse.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

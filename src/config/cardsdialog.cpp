@@ -58,6 +58,9 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWi
     m_status->setWordWrap(true);
     m_status->setMinimumHeight(3 * QFontMetrics(large).lineSpacing());
     m_log->setMinimumWidth(m_log->fontMetrics().averageCharWidth() * 70);
+    // A check's line lists every row that differs: wrapped, never cut.
+    m_log->setWordWrap(true);
+    m_log->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *browse = new QPushButton(tr("&Browse..."), this);
     browse->setObjectName(u"pushButton_Browse"_s);
@@ -213,7 +216,6 @@ void CardsDialog::logged(const CardResult &result)
         m_lastResult = tr("The card of unit %1 is the same as the form.").arg(unit);
         break;
     case CardResult::Different:
-    case CardResult::Unreadable:
         m_lastResult = tr("The card %1 differs from the form.").arg(result.card.label);
         break;
     default:
@@ -230,10 +232,12 @@ void CardsDialog::showState()
     case CardSession::State::Starting:
         next = tr("Looking for cards...");
         break;
+    case CardSession::State::Asking:
+        next = tr("Waiting for your answer.");
+        break;
     case CardSession::State::Preparing:
     case CardSession::State::Writing:
     case CardSession::State::Releasing:
-    case CardSession::State::Asking:
         next = m_session->mode() == CardSession::Mode::Check
                 ? tr("Checking a card...")
                 : tr("Writing unit %1...").arg(m_session->nextId());

@@ -233,17 +233,18 @@ QString writeToCards(QWidget *parent, const FormSettings &settings)
         same += result.kind == CardResult::Same;
     }
     const QList<int> &ids = session.written();
-    QString summary = ids.isEmpty()
-            ? QCoreApplication::translate("MainWindow", "Cards written: 0.")
-            : QCoreApplication::translate("MainWindow", "Cards written: %1 (%2).")
-                      .arg(QString::number(ids.size()), unitIdsText(ids));
+    QStringList summary;
+    if (!ids.isEmpty() || checked == 0)
+        summary << (ids.isEmpty() ? QCoreApplication::translate("MainWindow", "Cards written: 0.")
+                                  : QCoreApplication::translate("MainWindow",
+                                                                "Cards written: %1 (%2).")
+                                            .arg(QString::number(ids.size()), unitIdsText(ids)));
     if (checked > 0)
-        summary += u' '
-                + QCoreApplication::translate("MainWindow",
-                                              "Cards checked: %1, the same as the form: %2.")
-                          .arg(checked)
-                          .arg(same);
-    QMessageBox::information(parent, dialog.windowTitle(), u"<b>"_s + summary + u"</b>"_s);
+        summary << QCoreApplication::translate("MainWindow",
+                                               "Cards checked: %1, the same as the form: %2.")
+                           .arg(checked)
+                           .arg(same);
+    QMessageBox::information(parent, dialog.windowTitle(), u"<b>"_s + summary.join(u' ') + u"</b>"_s);
     return lastFile;
 }
 
