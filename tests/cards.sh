@@ -86,7 +86,7 @@ mkdir "$watched/S" "$watched/ETC" && mount --bind /etc "$watched/ETC" &&
     mount -t tmpfs S1 "$watched/S" && umount "$watched/S" && mount -t tmpfs S2 "$watched/S"
 wait $pid
 grep -q "watching $watched\$" err && grep -qx "1 of 1 units written" out &&
-    grep -q "ETC (/dev/.*)  left alone" err && grep -q "S (S1)  removed before it was written" err &&
+    grep -q "ETC (/dev/.*)  left alone" err && grep -q "S (S2)  left alone: every ID is used" err &&
     [ "$(grep -c 'every ID is used' err)" -eq 3 ] || { fail "cards, many at once:"; cat out err >&2; }
 [ "$(cat "$watched"/set/config.txt "$watched"/*/*/config.txt "$watched"/S/config.txt 2>/dev/null |
     grep -c '#ID')" -eq 1 ] && [ ! -e /etc/config.txt ] && [ ! -e "$watched/set/.tessaro-old" ] ||

@@ -42,4 +42,11 @@ card() {
     [ -z "${2:-}" ] || { printf '%s' "$2" >"$disk_service/content" &&
         debugfs -w -R "write $disk_service/content config.txt" "$disk_service/$1.img"; } >/dev/null 2>&1
 }
-insert() { udisksctl loop-setup --no-user-interaction -f "$disk_service/$1.img" >/dev/null; }
+insert() {
+    # udisksd answers before its manager does: a refused set-up is tried again.
+    tries=0
+    until udisksctl loop-setup --no-user-interaction -f "$disk_service/$1.img" >/dev/null 2>&1; do
+        tries=$((tries + 1)) && [ $tries -lt 50 ] || return 1
+        sleep 0.1
+    done
+}
