@@ -169,23 +169,34 @@ void TestMainWindow::previewShowsTheFileAndImportMarksRows()
 
 void TestMainWindow::everyChangeIsUndone_data()
 {
-    QTest::addColumn<QString>("command"); // an action, or keys pressed in ID
-    QTest::addColumn<QString>("undo");    // the Undo entry's text after it
-    QTest::newRow("Apply Default Settings") << u"actionDefault_settings_ToolBar"_s
-                                            << u"&Undo Default Settings"_s;
-    QTest::newRow("Select All Options") << u"action_Select_All_Options"_s << u"&Undo Select All"_s;
-    QTest::newRow("Unselect All options") << u"action_Unselect_All_options_Toolbar"_s
-                                          << u"&Undo Unselect All"_s;
-    QTest::newRow("Import") << u"action_Import_Configuration_File"_s << u"&Undo Import"_s;
-    QTest::newRow("a language switch") << u"action_Fran_ais"_s
-                                       << u"&Annuler le changement de langue"_s;
-    QTest::newRow("a value, twice") << u"Up Up"_s << u"&Undo ID Change"_s;
+    // Actions, or keys pressed in ID: "Up", or digits typed over its value.
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QStringList>("undo"); // the Undo entry's text before each Ctrl+Z
+    QTest::newRow("Apply Default Settings") << QStringList{u"actionDefault_settings_ToolBar"_s}
+                                            << QStringList{u"&Undo Default Settings"_s};
+    QTest::newRow("Select All Options")
+            << QStringList{u"action_Select_All_Options"_s} << QStringList{u"&Undo Select All"_s};
+    QTest::newRow("Unselect All options") << QStringList{u"action_Unselect_All_options_Toolbar"_s}
+                                          << QStringList{u"&Undo Unselect All"_s};
+    QTest::newRow("Import") << QStringList{u"action_Import_Configuration_File"_s}
+                            << QStringList{u"&Undo Import"_s};
+    QTest::newRow("a language switch") << QStringList{u"action_Fran_ais"_s}
+                                       << QStringList{u"&Annuler le changement de langue"_s};
+    QTest::newRow("a value, twice")
+            << QStringList{u"Up"_s, u"Up"_s} << QStringList{u"&Undo ID Change"_s};
+    // Typing is its field's to undo until the form's next step, then that step's.
+    QTest::newRow("typing after a whole-form step")
+            << QStringList{u"action_Unselect_All_options_Toolbar"_s, u"20"_s}
+            << QStringList{u"&Undo Typing"_s, u"&Undo Unselect All"_s};
+    QTest::newRow("typing before a whole-form step")
+            << QStringList{u"20"_s, u"action_Unselect_All_options_Toolbar"_s}
+            << QStringList{u"&Undo Unselect All"_s, u"&Undo ID Change"_s};
 }
 
 void TestMainWindow::everyChangeIsUndone()
 {
-    QFETCH(QString, command);
-    QFETCH(QString, undo);
+    QFETCH(QStringList, commands);
+    QFETCH(QStringList, undo);
     const Tessaro::FormSettings before =
             formWith({u"#VOLUME:7"_s, u"-#POWER:1"_s, u"#INPUT01:123"_s}, true);
     setFormState(window.get(), before);
@@ -195,24 +206,36 @@ void TestMainWindow::everyChangeIsUndone()
     auto *id = named<QSpinBox>(window.get(), u"spinBox_ID"_s);
     id->setFocus();
     ShownMessage report;
-    if (command.startsWith(u"Up"_s)) {
-        for (const QString &key : command.split(u' '))
-            QTest::keyClick(id, key == u"Up"_s ? Qt::Key_Up : Qt::Key_Down);
-    } else {
-        QVERIFY(runCommand(action(window.get(), command),
-                           command.contains(u"Import"_s)
-                                   ? QList<Step>{chooseFile(path), closeMessage(&report)}
-                                   : QList<Step>{}));
+    Tessaro::FormSettings redone = before; // by every step, not by typing undone in its field
+    for (const QString &command : commands) {
+        if (command == u"Up"_s) {
+            QTest::keyClick(id, Qt::Key_Up);
+        } else if (!command.startsWith(u"action"_s)) {
+            id->selectAll();
+            QTest::keyClicks(id, command);
+            continue;
+        } else {
+            QVERIFY(runCommand(action(window.get(), command),
+                               command.contains(u"Import"_s)
+                                       ? QList<Step>{chooseFile(path), closeMessage(&report)}
+                                       : QList<Step>{}));
+        }
+        redone = formState(window.get());
     }
-    const Tessaro::FormSettings after = formState(window.get());
-    QVERIFY(after != before);
-    QCOMPARE(action(window.get(), u"action_Undo"_s)->text(), undo);
+    QVERIFY(redone != before);
     window->activateWindow(); // as a dialog's closing does on a desktop
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QTest::keySequence(window.get(), QKeySequence(u"Ctrl+Z"_s));
+    QAction *redo = action(window.get(), u"action_Redo"_s);
+    for (const QString &text : undo) {
+        QCOMPARE(action(window.get(), u"action_Undo"_s)->text(), text);
+        QTest::keySequence(window.get(), QKeySequence(u"Ctrl+Z"_s));
+        if (text == u"&Undo Typing"_s)
+            QCOMPARE(redo->text(), u"&Redo Typing"_s);
+    }
     QCOMPARE(formState(window.get()), before);
-    QTest::keySequence(window.get(), QKeySequence(u"Ctrl+Shift+Z"_s));
-    QCOMPARE(formState(window.get()), after);
+    for (int i = 0; i < undo.size() && redo->isEnabled(); ++i)
+        QTest::keySequence(window.get(), QKeySequence(u"Ctrl+Shift+Z"_s));
+    QCOMPARE(formState(window.get()), redone);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -3,12 +3,35 @@
 #include "form/optionform.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QSpinBox>
 
 using Tessaro::FormSettings;
+
+namespace {
+
+// A field forgets what it could undo or redo; its text, cursor and
+// selection stay as the user left them.
+void forgetEdits(QLineEdit *field)
+{
+    if (!field->isUndoAvailable() && !field->isRedoAvailable())
+        return;
+    const int cursor = field->cursorPosition();
+    const int start = field->selectionStart();
+    const int length = int(field->selectedText().size());
+    field->setText(field->text());
+    if (start < 0)
+        field->setCursorPosition(cursor);
+    else if (cursor == start) // selected backwards
+        field->setSelection(start + length, -length);
+    else
+        field->setSelection(start, length);
+}
+
+} // namespace
 
 // One step: the form before and after it, and what it was.
 class FormStep : public QUndoCommand
@@ -22,7 +45,8 @@ public:
     }
 
     // Consecutive changes of a row by hand merge, not a change made after
-    // an undo or redo; whole-form steps never do.
+    // an undo or redo; whole-form steps never do. Typing undone in its field
+    // merges too: a row back as it was has no step left.
     int id() const override { return m_row < 0 ? -1 : 1; }
     bool mergeWith(const QUndoCommand *other) override
     {
@@ -61,15 +85,25 @@ private:
 };
 
 FormHistory::FormHistory(OptionForm *form, QAction *undo, QAction *redo, QObject *parent)
-    : QObject(parent), m_form(form), m_undo(undo), m_redo(redo), m_settled(form->settings())
+    : QObject(parent), m_form(form), m_undo(undo), m_redo(redo),
+      m_numbers(form->findChildren<QSpinBox *>()), m_settled(form->settings())
 {
     connect(form, &OptionForm::settingsChanged, this, &FormHistory::formChanged);
-    connect(undo, &QAction::triggered, &m_stack, &QUndoStack::undo);
-    connect(redo, &QAction::triggered, &m_stack, &QUndoStack::redo);
-    // Through the action: the stack clears itself when destroyed, after it.
+    connect(undo, &QAction::triggered, this, &FormHistory::undo);
+    connect(redo, &QAction::triggered, this, &FormHistory::redo);
+    // Through the action: the stack clears itself when destroyed, after it,
+    // and the focus moves as the window's widgets go, after it too.
     connect(&m_stack, &QUndoStack::indexChanged, undo, [this] { retranslate(); });
-    for (QSpinBox *number : form->findChildren<QSpinBox *>())
+    connect(qApp, &QApplication::focusChanged, undo,
+            [this](QWidget *, QWidget *now) { focusChanged(now); });
+    // Typing, and a field that puts its value's text back as the focus
+    // leaves it, even for a menu, change what it can undo.
+    for (QSpinBox *number : std::as_const(m_numbers)) {
+        connect(number->findChild<QLineEdit *>(), &QLineEdit::textChanged, undo,
+                [this] { retranslate(); });
+        connect(number, &QAbstractSpinBox::editingFinished, undo, [this] { retranslate(); });
         number->installEventFilter(this);
+    }
     retranslate();
 }
 
@@ -83,6 +117,7 @@ void FormHistory::record(const char *name, const std::function<void()> &change)
     --m_depth;
     m_settled = m_form->settings();
     if (m_settled != before) {
+        forgetTyping(-1);
         m_stack.push(new FormStep(this, before, m_settled, name, -1));
         m_lastWasChange = true;
     }
@@ -96,28 +131,69 @@ void FormHistory::clear()
 
 void FormHistory::retranslate()
 {
-    const auto *undone = static_cast<const FormStep *>(m_stack.command(m_stack.index() - 1));
-    const auto *redone = static_cast<const FormStep *>(m_stack.command(m_stack.index()));
-    m_undo->setText(undone ? QCoreApplication::translate("MainWindow", "&Undo %1").arg(undone->name())
-                           : QCoreApplication::translate("MainWindow", "&Undo"));
-    m_redo->setText(redone ? QCoreApplication::translate("MainWindow", "&Redo %1").arg(redone->name())
-                           : QCoreApplication::translate("MainWindow", "&Redo"));
-    m_undo->setEnabled(undone);
-    m_redo->setEnabled(redone);
+    // What each would take: the typing in the field the user is in, else a step.
+    const QString typing = QCoreApplication::translate("MainWindow", "Typing");
+    const auto stepName = [this](int index) {
+        const auto *step = static_cast<const FormStep *>(m_stack.command(index));
+        return step ? step->name() : QString();
+    };
+    const QString undone =
+            m_field && m_field->isUndoAvailable() ? typing : stepName(m_stack.index() - 1);
+    const QString redone =
+            m_field && m_field->isRedoAvailable() ? typing : stepName(m_stack.index());
+    m_undo->setText(undone.isEmpty()
+                            ? QCoreApplication::translate("MainWindow", "&Undo")
+                            : QCoreApplication::translate("MainWindow", "&Undo %1").arg(undone));
+    m_redo->setText(redone.isEmpty()
+                            ? QCoreApplication::translate("MainWindow", "&Redo")
+                            : QCoreApplication::translate("MainWindow", "&Redo %1").arg(redone));
+    m_undo->setEnabled(!undone.isEmpty());
+    m_redo->setEnabled(!redone.isEmpty());
 }
 
-bool FormHistory::eventFilter(QObject *watched, QEvent *event)
+void FormHistory::undo()
 {
-    // A number field takes Ctrl+Z for its own typing while it has some to
-    // undo; else the key is left unclaimed, for the form's Undo.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const auto *field = watched->findChild<QLineEdit *>();
-        if ((key->matches(QKeySequence::Undo) && !field->isUndoAvailable())
-            || (key->matches(QKeySequence::Redo) && !field->isRedoAvailable()))
-            return true;
+    if (m_field && m_field->isUndoAvailable())
+        m_field->undo();
+    else
+        m_stack.undo();
+}
+
+void FormHistory::redo()
+{
+    if (m_field && m_field->isRedoAvailable())
+        m_field->redo();
+    else
+        m_stack.redo();
+}
+
+void FormHistory::focusChanged(QWidget *now)
+{
+    // The menu bar takes the focus while its menus are used from the
+    // keyboard, and gives it back before their command runs.
+    if (qobject_cast<QMenuBar *>(now))
+        return;
+    auto *number = qobject_cast<QSpinBox *>(now);
+    m_field = m_numbers.contains(number) ? number->findChild<QLineEdit *>() : nullptr;
+    retranslate();
+}
+
+bool FormHistory::eventFilter(QObject *, QEvent *event)
+{
+    // A number field's line edit takes Ctrl+Z for its own typing: the key
+    // goes to Undo instead, which decides whether the typing goes first.
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+}
+
+void FormHistory::forgetTyping(int keptRow)
+{
+    for (QSpinBox *number : std::as_const(m_numbers)) {
+        if (m_form->rowOf(number) != keptRow)
+            forgetEdits(number->findChild<QLineEdit *>());
     }
-    return false;
 }
 
 void FormHistory::formChanged()
@@ -132,9 +208,11 @@ void FormHistory::formChanged()
             changed.append(row);
     }
     if (!changed.isEmpty()) {
-        m_stack.push(new FormStep(this, m_settled, now,
-                                  QT_TRANSLATE_NOOP("MainWindow", "Changes"),
-                                  changed.size() == 1 ? changed.first() : -1));
+        const int row = changed.size() == 1 ? changed.first() : -1;
+        // Typing older than this step is part of the form's history now.
+        forgetTyping(row);
+        m_stack.push(new FormStep(this, m_settled, now, QT_TRANSLATE_NOOP("MainWindow", "Changes"),
+                                  row));
         m_lastWasChange = true;
     }
     m_settled = now;
@@ -147,6 +225,7 @@ void FormHistory::apply(const FormSettings &settings, bool wholeForm)
     m_form->setSettings(settings);
     m_applying = false;
     m_settled = m_form->settings();
+    forgetTyping(-1);
     if (wholeForm)
         emit wholeFormRestored();
 }

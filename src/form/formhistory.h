@@ -8,12 +8,16 @@
 #include <functional>
 
 class QAction;
+class QLineEdit;
+class QSpinBox;
 class OptionForm;
 
 // The form's changes as steps that Undo takes back and Redo makes again: a
 // row changed by hand (consecutive changes of one row are one step), and
 // each command that changes the whole form. A step keeps the form's data
-// before and after it; the form's widgets alone hold what it is now.
+// before and after it; the form's widgets alone hold what it is now. In the
+// number field the user is in, Undo and Redo first take the typing done
+// there since the last step; older typing is part of the steps.
 class FormHistory : public QObject
 {
     Q_OBJECT
@@ -42,10 +46,18 @@ private:
     friend class FormStep;
     void formChanged();
     void apply(const Tessaro::FormSettings &settings, bool wholeForm);
+    void undo();
+    void redo();
+    void focusChanged(QWidget *now);
+    // The number fields forget what they could undo or redo, but the field
+    // of keptRow, whose typing makes the step being recorded.
+    void forgetTyping(int keptRow);
 
     OptionForm *m_form;
     QAction *m_undo;
     QAction *m_redo;
+    QList<QSpinBox *> m_numbers;
+    QLineEdit *m_field = nullptr; // of the number field the user is in
     QUndoStack m_stack;
     Tessaro::FormSettings m_settled; // the form after the last step
     int m_depth = 0;                 // of record() calls running
