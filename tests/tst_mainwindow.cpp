@@ -73,6 +73,9 @@ void TestMainWindow::wholeFormCommands_data()
             << false;
     QTest::newRow("Apply Default Settings")
             << u"Ctrl+D"_s << QStringList{u"-#ID:1"_s, u"-#BAUDRATE:1"_s} << true;
+    // No rows: a file dialog opens, and is cancelled.
+    QTest::newRow("Generate Configuration File") << u"Ctrl+S"_s << QStringList{} << true;
+    QTest::newRow("Import Configuration File") << u"Ctrl+O"_s << QStringList{} << true;
     QTest::newRow("Quit: the window closes, the form as it was") << u"Ctrl+Q"_s << changed << true;
 }
 
@@ -82,9 +85,15 @@ void TestMainWindow::wholeFormCommands()
     QFETCH(QStringList, rows);
     QFETCH(bool, othersTicked);
     setFormState(window.get(), formWith(changed, true));
+    // From a number field, whose line edit has uses of its own for some of them.
+    auto *volume = named<QSpinBox>(window.get(), u"spinBox_Volume"_s);
+    volume->setFocus();
     QTest::failOnWarning(QRegularExpression(u"[Aa]mbiguous"_s));
-    QTest::keySequence(window.get(), QKeySequence(keys));
-    QCOMPARE(formState(window.get()), formWith(rows, othersTicked));
+    QString proposed;
+    QVERIFY(runCommand([&] { QTest::keySequence(volume, QKeySequence(keys)); },
+                       rows.isEmpty() ? QList<Step>{recordAndCancel(&proposed)} : QList<Step>{}));
+    QCOMPARE(formState(window.get()), formWith(rows.isEmpty() ? changed : rows, othersTicked));
+    QCOMPARE(volume->text(), QString::number(volume->value()));
     QCOMPARE(window->isVisible(), keys != u"Ctrl+Q");
 }
 

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSpinBox>
@@ -102,7 +101,6 @@ FormHistory::FormHistory(OptionForm *form, QAction *undo, QAction *redo, QObject
         connect(number->findChild<QLineEdit *>(), &QLineEdit::textChanged, undo,
                 [this] { retranslate(); });
         connect(number, &QAbstractSpinBox::editingFinished, undo, [this] { retranslate(); });
-        number->installEventFilter(this);
     }
     retranslate();
 }
@@ -176,16 +174,6 @@ void FormHistory::focusChanged(QWidget *now)
     auto *number = qobject_cast<QSpinBox *>(now);
     m_field = m_numbers.contains(number) ? number->findChild<QLineEdit *>() : nullptr;
     retranslate();
-}
-
-bool FormHistory::eventFilter(QObject *, QEvent *event)
-{
-    // A number field's line edit takes Ctrl+Z for its own typing: the key
-    // goes to Undo instead, which decides whether the typing goes first.
-    if (event->type() != QEvent::ShortcutOverride)
-        return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
 }
 
 void FormHistory::forgetTyping(int keptRow)

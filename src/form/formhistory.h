@@ -39,9 +39,6 @@ signals:
     // Undo or Redo put back the form a whole-form command had changed.
     void wholeFormRestored();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     friend class FormStep;
     void formChanged();

@@ -17,10 +17,12 @@
 #include <QDockWidget>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -37,6 +39,8 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QCoreApplication::applicationName());
     m_history = new FormHistory(ui->form, ui->action_Undo, ui->action_Redo, this);
     connect(m_history, &FormHistory::wholeFormRestored, this, &MainWindow::forgetImportFindings);
+    for (QSpinBox *number : ui->form->findChildren<QSpinBox *>())
+        number->installEventFilter(this);
 
     // The system's language first, then the one the preferences file names.
     uncheckLanguageActions();
@@ -66,6 +70,21 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     savePreferences();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A number field's line edit has keys of its own (Ctrl+U empties it,
+    // Ctrl+Z undoes its typing); the window's keys act on the form from there
+    // too, and Undo decides whether the typing goes first.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        for (const QAction *action : findChildren<QAction *>()) {
+            if (action->shortcuts().contains(pressed))
+                return true; // left unclaimed, for the action
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
