@@ -211,7 +211,7 @@ void TestMainWindow::everyChangeIsUndone()
     setFormState(window.get(), before);
     QTemporaryDir folder;
     const QString path = folder.filePath(u"config.txt"_s);
-    QVERIFY(writeFile(path, "#BOOT:5\r\n"));
+    QVERIFY(writeFile(path, "#BOOT:5\r\n#VOLUME:100\r\n"));
     auto *id = named<QSpinBox>(window.get(), u"spinBox_ID"_s);
     id->setFocus();
     ShownMessage report;
@@ -242,9 +242,16 @@ void TestMainWindow::everyChangeIsUndone()
             QCOMPARE(redo->text(), u"&Redo Typing"_s);
     }
     QCOMPARE(formState(window.get()), before);
+    // An import's marks and summary go with it, and come back with it.
+    const auto marked = [this] {
+        const auto *mark = window->findChild<QLabel *>(u"mark_Volume"_s);
+        return mark && mark->isVisible() && named(window.get(), u"frame_Summary"_s)->isVisible();
+    };
+    QVERIFY(!marked());
     for (int i = 0; i < undo.size() && redo->isEnabled(); ++i)
         QTest::keySequence(window.get(), QKeySequence(u"Ctrl+Shift+Z"_s));
     QCOMPARE(formState(window.get()), redone);
+    QCOMPARE(marked(), commands.contains(u"action_Import_Configuration_File"_s));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -32,14 +32,14 @@ void forgetEdits(QLineEdit *field)
 
 } // namespace
 
-// One step: the form before and after it, and what it was.
+// One step: the form before and after it, what it was, and what it showed.
 class FormStep : public QUndoCommand
 {
 public:
     FormStep(FormHistory *history, FormSettings before, FormSettings after, const char *name,
-             int row)
-        : m_history(history), m_before(std::move(before)), m_after(std::move(after)),
-          m_name(name), m_row(row)
+             int row, std::function<void()> shown = {})
+        : m_history(history), m_before(std::move(before)), m_after(std::move(after)), m_name(name),
+          m_row(row), m_shown(std::move(shown))
     {
     }
 
@@ -64,6 +64,8 @@ public:
         if (std::exchange(m_pushed, false))
             return;
         m_history->apply(m_after, m_row < 0);
+        if (m_shown)
+            m_shown();
     }
 
     QString name() const
@@ -80,6 +82,7 @@ private:
     FormSettings m_after;
     const char *m_name;
     int m_row; // the row changed by hand, or -1
+    std::function<void()> m_shown;
     bool m_pushed = true;
 };
 
@@ -105,18 +108,21 @@ FormHistory::FormHistory(OptionForm *form, QAction *undo, QAction *redo, QObject
     retranslate();
 }
 
-void FormHistory::record(const char *name, const std::function<void()> &change)
+void FormHistory::record(const char *name, const std::function<void()> &change,
+                         const std::function<void()> &shown)
 {
-    if (m_depth > 0)
-        return change();
     const FormSettings before = m_form->settings();
     ++m_depth;
     change();
     --m_depth;
+    if (shown)
+        shown();
+    if (m_depth > 0)
+        return;
     m_settled = m_form->settings();
     if (m_settled != before) {
         forgetTyping(-1);
-        m_stack.push(new FormStep(this, before, m_settled, name, -1));
+        m_stack.push(new FormStep(this, before, m_settled, name, -1, shown));
         m_lastWasChange = true;
     }
 }

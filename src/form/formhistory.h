@@ -27,9 +27,12 @@ public:
     FormHistory(OptionForm *form, QAction *undo, QAction *redo, QObject *parent);
 
     // Runs change as one step named name (translated in context
-    // "MainWindow"), unless it leaves the form as it was. A step run inside
-    // another is part of it.
-    void record(const char *name, const std::function<void()> &change);
+    // "MainWindow"), unless it leaves the form as it was. shown, if any,
+    // shows beside the form what the step brought: it runs after change, and
+    // again each time the step is redone. A step run inside another is part
+    // of it.
+    void record(const char *name, const std::function<void()> &change,
+                const std::function<void()> &shown = {});
     // Forgets every step: the form as it is now is where Undo stops.
     void clear();
     // The texts of Undo and Redo in the current language.

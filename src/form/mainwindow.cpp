@@ -423,11 +423,15 @@ void MainWindow::readConfigurationFile(const QString &path)
     if (!reading)
         return;
     const Tessaro::ImportedRows rows = Tessaro::importedRows(reading->recognised);
-    m_history->record(QT_TRANSLATE_NOOP("MainWindow", "Import"),
-                      [&] { ui->form->setSettings(Tessaro::importedSettings(rows)); });
-    ui->form->showFindings(reading->findings);
-    ui->label_Summary->setText(Tessaro::importSummary(QFileInfo(path).fileName(), *reading));
-    ui->frame_Summary->show();
+    // Its marks and summary come back each time the import is redone.
+    m_history->record(
+            QT_TRANSLATE_NOOP("MainWindow", "Import"),
+            [&] { ui->form->setSettings(Tessaro::importedSettings(rows)); },
+            [this, name = QFileInfo(path).fileName(), reading = *reading] {
+                ui->form->showFindings(reading.findings);
+                ui->label_Summary->setText(Tessaro::importSummary(name, reading));
+                ui->frame_Summary->show();
+            });
     Tessaro::showImportReport(this, *reading);
 }
 
