@@ -12,6 +12,10 @@ using Tessaro::FormSettings;
 
 namespace {
 
+// The oldest steps go past this: each keeps the whole form twice, and a long
+// session would otherwise grow the program without end.
+constexpr int stepLimit = 1000;
+
 // A field forgets what it could undo or redo; its text, cursor and
 // selection stay as the user left them.
 void forgetEdits(QLineEdit *field)
@@ -90,6 +94,7 @@ FormHistory::FormHistory(OptionForm *form, QAction *undo, QAction *redo, QObject
     : QObject(parent), m_form(form), m_undo(undo), m_redo(redo),
       m_numbers(form->findChildren<QSpinBox *>()), m_settled(form->settings())
 {
+    m_stack.setUndoLimit(stepLimit);
     connect(form, &OptionForm::settingsChanged, this, &FormHistory::formChanged);
     connect(undo, &QAction::triggered, this, &FormHistory::undo);
     connect(redo, &QAction::triggered, this, &FormHistory::redo);
