@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
@@ -214,24 +215,22 @@ void TestMainWindow::everyChangeIsUndone()
     QVERIFY(writeFile(path, "#BOOT:5\r\n#VOLUME:100\r\n"));
     auto *id = named<QSpinBox>(window.get(), u"spinBox_ID"_s);
     id->setFocus();
+    id->selectAll(); // typed over
     ShownMessage report;
     Tessaro::FormSettings redone = before; // by every step, not by typing undone in its field
     for (const QString &command : commands) {
-        if (command == u"Up"_s) {
+        if (command == u"Up"_s)
             QTest::keyClick(id, Qt::Key_Up);
-        } else if (!command.startsWith(u"action"_s)) {
-            id->selectAll();
+        else if (command.front().isDigit())
             QTest::keyClicks(id, command);
-            continue;
-        } else {
+        else
             QVERIFY(runCommand(action(window.get(), command),
                                command.contains(u"Import"_s)
                                        ? QList<Step>{chooseFile(path), closeMessage(&report)}
                                        : QList<Step>{}));
-        }
-        redone = formState(window.get());
+        if (!command.front().isDigit())
+            redone = formState(window.get());
     }
-    QVERIFY(redone != before);
     window->activateWindow(); // as a dialog's closing does on a desktop
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QAction *redo = action(window.get(), u"action_Redo"_s);
@@ -242,6 +241,8 @@ void TestMainWindow::everyChangeIsUndone()
             QCOMPARE(redo->text(), u"&Redo Typing"_s);
     }
     QCOMPARE(formState(window.get()), before);
+    if (undo.first() == u"&Undo Typing"_s) // the value typed over, selected again, stays so
+        QCOMPARE(id->findChild<QLineEdit *>()->selectedText(), id->text());
     // An import's marks and summary go with it, and come back with it.
     const auto marked = [this] {
         const auto *mark = window->findChild<QLabel *>(u"mark_Volume"_s);
