@@ -128,7 +128,6 @@ void FormHistory::record(const char *name, const std::function<void()> &change,
     if (m_settled != before) {
         forgetTyping(-1);
         m_stack.push(new FormStep(this, before, m_settled, name, -1, shown));
-        m_lastWasChange = true;
     }
 }
 
