@@ -939,6 +939,10 @@
         <source>Cards checked: %1, the same as the form: %2.</source>
         <translation>Cards checked: %1, the same as the form: %2.</translation>
     </message>
+    <message>
+        <source>Typing</source>
+        <translation>Typing</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>

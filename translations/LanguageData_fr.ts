@@ -939,6 +939,10 @@
         <source>Cards checked: %1, the same as the form: %2.</source>
         <translation>Cartes vérifiées&#xa0;: %1, identiques au formulaire&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>Typing</source>
+        <translation>la saisie</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>
