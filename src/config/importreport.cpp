@@ -10,31 +10,6 @@ namespace Tessaro {
 
 namespace {
 
-// The report's words, translated once per report: a long file has as many
-// entries as lines.
-struct ReportWords
-{
-    QString ok = QCoreApplication::translate("MainWindow", "OK");
-    QString error = QCoreApplication::translate("MainWindow", "ERROR");
-    QString line = QCoreApplication::translate("MainWindow", "Line");
-
-    template<typename Key> QString entry(Key keyText, bool accepted, int lineNumber) const
-    {
-        static const QString dashes(30, u'-');
-        const QStringView padding =
-                QStringView(dashes).first(std::max<qsizetype>(0, 30 - keyText.size()));
-        if (accepted)
-            return keyText + padding + u"> " + ok;
-        return keyText + padding + u"> " + error + u' ' + line + u'(' + QString::number(lineNumber)
-                + u')';
-    }
-    QString entry(const RecognisedLine &recognised) const
-    {
-        return entry(QLatin1StringView(optionCatalogue[recognised.row].key), recognised.accepted,
-                     recognised.lineNumber);
-    }
-};
-
 // A line quoted in a sentence: its beginning, when it is long.
 QString shortened(const QString &line)
 {
@@ -44,14 +19,28 @@ QString shortened(const QString &line)
 
 } // namespace
 
-QString reportEntryText(const QString &keyText, bool accepted, int lineNumber)
+ReportWords::ReportWords()
+    : ok(QCoreApplication::translate("MainWindow", "OK")),
+      error(QCoreApplication::translate("MainWindow", "ERROR")),
+      line(QCoreApplication::translate("MainWindow", "Line"))
 {
-    return ReportWords().entry(keyText, accepted, lineNumber);
 }
 
-void appendReportEntry(const QString &keyText, bool accepted, int lineNumber, QString &report)
+QString ReportWords::entry(QLatin1StringView keyText, bool accepted, int lineNumber) const
 {
-    report += u"<br>"_s + reportEntryText(keyText, accepted, lineNumber) + u"</br>"_s;
+    static const QString dashes(30, u'-');
+    const QStringView padding =
+            QStringView(dashes).first(std::max<qsizetype>(0, 30 - keyText.size()));
+    if (accepted)
+        return keyText + padding + u"> " + ok;
+    return keyText + padding + u"> " + error + u' ' + line + u'(' + QString::number(lineNumber)
+            + u')';
+}
+
+QString ReportWords::entry(const RecognisedLine &recognised) const
+{
+    return entry(QLatin1StringView(optionCatalogue[recognised.row].key), recognised.accepted,
+                 recognised.lineNumber);
 }
 
 QStringList reportEntries(const QList<RecognisedLine> &lines)
@@ -72,10 +61,10 @@ QString importConclusion()
 
 QString importReport(const QList<RecognisedLine> &lines)
 {
+    const ReportWords words;
     QString report;
     for (const RecognisedLine &line : lines)
-        appendReportEntry(QLatin1StringView(optionCatalogue[line.row].key), line.accepted,
-                          line.lineNumber, report);
+        report += u"<br>" + words.entry(line) + u"</br>";
     return report + u"<br></br><br>"_s + importConclusion() + u"</br>"_s;
 }
 

@@ -10,12 +10,21 @@ namespace Tessaro {
 // The report of an import: one entry per recognised line, in file order, and
 // a closing sentence. Its words are translated in context "MainWindow".
 
-// One entry: the key padded with '-' to 30 characters, then "> OK", or
-// "> ERROR Line(n)" with the line's number.
-QString reportEntryText(const QString &keyText, bool accepted, int lineNumber);
+// The report's words, translated when made: made once per report, as a long
+// file has as many entries as lines.
+struct ReportWords
+{
+    ReportWords();
 
-// Appends one entry to a rich-text report, on a line of its own.
-void appendReportEntry(const QString &keyText, bool accepted, int lineNumber, QString &report);
+    // One entry: the key padded with '-' to 30 characters, then "> OK", or
+    // "> ERROR Line(n)" with the line's number.
+    QString entry(QLatin1StringView keyText, bool accepted, int lineNumber) const;
+    QString entry(const RecognisedLine &recognised) const;
+
+    QString ok;
+    QString error;
+    QString line;
+};
 
 // The entries of a file's recognised lines, as plain text.
 QStringList reportEntries(const QList<RecognisedLine> &lines);

@@ -46,10 +46,11 @@ void setImportReport(QMessageBox &box, const QList<RecognisedLine> &lines)
     // As wide as the widest entry could be: an error on the last line read,
     // under the key of widest letters.
     const QFontMetrics metrics(view->font());
+    const ReportWords words;
     int widest = 0;
     for (const OptionRow &row : optionCatalogue) {
         const QString text =
-                reportEntryText(QLatin1StringView(row.key), false, lines.last().lineNumber);
+                words.entry(QLatin1StringView(row.key), false, lines.last().lineNumber);
         widest = std::max(widest, metrics.horizontalAdvance(text));
     }
     const int margins = 2 * (view->frameWidth() + int(view->document()->documentMargin()));
