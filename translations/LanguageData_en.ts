@@ -943,6 +943,14 @@
         <source>Typing</source>
         <translation>Typing</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Select &amp;All</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>

@@ -943,6 +943,14 @@
         <source>Typing</source>
         <translation>la saisie</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Tout &amp;sélectionner</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>
