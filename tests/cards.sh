@@ -4,7 +4,7 @@
 # script runs it, then the window's Write to Cards (its test program). The
 # system's disk service is kept out of reach: udisks.sh tries it.
 #
-#   cards.sh <tessaro-config> <tst_cardsdialog>
+#   cards.sh <tessaro-config> <tst_cardsession> <tst_cardsdialog>
 set -u
 if [ -z "${TESSARO_CARD_NAMESPACE:-}" ]; then
     trial=$(mktemp -d) && unshare -m mount -t tmpfs trial "$trial" 2>/dev/null && rmdir "$trial" ||
@@ -12,7 +12,7 @@ if [ -z "${TESSARO_CARD_NAMESPACE:-}" ]; then
     exec env TESSARO_CARD_NAMESPACE=1 DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent \
         unshare -m --propagation private sh "$0" "$@"
 fi
-program=$1 dialogTest=$2 tests=$(cd "$(dirname "$0")" && pwd)
+program=$1 sessionTest=$2 dialogTest=$3 tests=$(cd "$(dirname "$0")" && pwd)
 root=$(mktemp -d)
 trap 'awk -v r="$root/" "index(\$2, r) == 1 { print \$2 }" /proc/self/mounts | sort -r |
     xargs -r -n 1 umount -l; rm -rf "$root"' EXIT
@@ -111,7 +111,9 @@ kill -INT "$pid1" "$pid9" && wait
     cat err1 err9 | grep -q "P (P)  removed before it was written" ||
     { fail "a card pulled, or held by another run:"; cat err1 err9 >&2; }
 
-# The window: cards while the dialog is open.
+# A run's cards one at a time, and the window's dialog.
+TESSARO_CARD_DELAY_MS=200 TESSARO_WATCHED="$root/session" "$sessionTest" ||
+    failures=$((failures + 1))
 TESSARO_WATCHED="$root/window" sh "$tests/fromcopy.sh" "$dialogTest" ||
     failures=$((failures + 1))
 

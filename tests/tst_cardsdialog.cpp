@@ -2,7 +2,7 @@
 
 #include "config/configurationformat.h"
 #include "config/unitfiles.h"
-#include "support/files.h"
+#include "support/cards.h"
 #include "support/formaccess.h"
 #include "support/modalscript.h"
 #include "support/testmain.h"
@@ -32,13 +32,8 @@ void TestCardsDialog::cardsOneAtATime()
     if (watched.isEmpty())
         QSKIP("cards are mounted by cards.sh, in a mount namespace of its own");
     QVERIFY(QDir().mkpath(watched));
-    // A card appears whole: prepared beside, then moved in.
     const auto insert = [&watched](const QString &name, const QByteArray &held) {
-        const QString prepared = watched + u"-"_s + name, card = watched + u'/' + name;
-        QVERIFY(QDir().mkpath(prepared) && QDir().mkpath(card));
-        QCOMPARE(QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, name, prepared}), 0);
-        QVERIFY(held.isEmpty() || writeFile(prepared + u"/config.txt"_s, held));
-        QCOMPARE(QProcess::execute(u"mount"_s, {u"--move"_s, prepared, card}), 0);
+        QVERIFY(insertCard(watched, name, held));
     };
     const Tessaro::FormSettings form = formWith({u"#ID:3"_s, u"#VOLUME:7"_s});
     setFormState(window.get(), form);

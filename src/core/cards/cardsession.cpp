@@ -154,14 +154,14 @@ void CardSession::take(const Card &card)
     if (m_state == State::Done)
         return;
     m_waiting.append(card);
-    if (m_state == State::Waiting)
-        next();
-    else
+    if (m_state != State::Waiting)
         record({QTime::currentTime(), 0, card, CardResult::Waiting, {}});
+    next();
 }
 
 void CardSession::next()
 {
+    // A card's turn begins only once the one before has ended.
     if (m_state != State::Waiting || m_waiting.isEmpty())
         return;
     if (allUsed()) {
