@@ -3,10 +3,10 @@
 // files of 127 units, against 127 single files; and the command line's check
 // of the largest file.
 
-#include "config/configurationfile.h"
-#include "config/configurationformat.h"
-#include "config/importreport.h"
-#include "config/unitfiles.h"
+#include "core/format/configurationfile.h"
+#include "core/format/configurationformat.h"
+#include "core/format/importreport.h"
+#include "core/unitfiles.h"
 
 #include <QFile>
 #include <QProcess>

@@ -2,11 +2,11 @@
 // report box, the file preview after a change. Compare each figure with its floor: the bare form
 // for start-up, re-texting the window for a language switch.
 
-#include "app/applicationidentity.h"
-#include "app/language.h"
-#include "config/configurationformat.h"
-#include "config/reportbox.h"
-#include "form/mainwindow.h"
+#include "core/applicationidentity.h"
+#include "core/language.h"
+#include "core/format/configurationformat.h"
+#include "gui/dialogs/reportbox.h"
+#include "gui/mainwindow.h"
 #include "windowfloor.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 //
 //   residentmemory main|bare <width> <height>
 
-#include "app/applicationidentity.h"
-#include "form/mainwindow.h"
+#include "core/applicationidentity.h"
+#include "gui/mainwindow.h"
 #include "windowfloor.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "form/functionlistmodel.h"
-#include "form/mainwindowform.h"
-#include "form/optionform.h"
+#include "core/catalogue/functionlistmodel.h"
+#include "gui/mainwindowform.h"
+#include "gui/optionform.h"
 
 #include <QComboBox>
 

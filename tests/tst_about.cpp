@@ -1,7 +1,7 @@
 // The Help menu: the About window, and the two links handed to the desktop.
 
-#include "about/aboutwindows.h"
-#include "form/mainwindow.h"
+#include "gui/about/aboutwindows.h"
+#include "gui/mainwindow.h"
 #include "support/files.h"
 #include "support/formaccess.h"
 #include "support/testmain.h"

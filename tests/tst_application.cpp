@@ -1,11 +1,11 @@
 // The program's own files and addresses, without a window: the preferences
 // file, the one path every file is written through, the support request.
 
-#include "app/applicationidentity.h"
-#include "app/language.h"
-#include "app/preferences.h"
-#include "app/safefiles.h"
-#include "app/windowsettings.h"
+#include "core/applicationidentity.h"
+#include "core/language.h"
+#include "core/preferences.h"
+#include "core/safefiles.h"
+#include "core/windowsettings.h"
 #include "support/files.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // Write to Cards: cards mounted while the dialog is open, run by cards.sh.
 
-#include "config/configurationformat.h"
-#include "config/unitfiles.h"
+#include "core/format/configurationformat.h"
+#include "core/unitfiles.h"
 #include "support/cards.h"
 #include "support/formaccess.h"
 #include "support/modalscript.h"

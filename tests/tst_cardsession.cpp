@@ -2,7 +2,7 @@
 // cards mounted in a watched folder by cards.sh's mount namespace, each held
 // a while once opened.
 
-#include "config/configurationformat.h"
+#include "core/format/configurationformat.h"
 #include "core/cards/cardsession.h"
 #include "support/cards.h"
 #include "support/formaccess.h"

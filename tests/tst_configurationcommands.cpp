@@ -1,10 +1,10 @@
 // Generating and importing configuration files through the window, with the
 // dialogs and message boxes answered as a user would.
 
-#include "config/configurationfile.h"
-#include "config/configurationformat.h"
-#include "config/importreport.h"
-#include "form/mainwindow.h"
+#include "core/format/configurationfile.h"
+#include "core/format/configurationformat.h"
+#include "core/format/importreport.h"
+#include "gui/mainwindow.h"
 #include "support/files.h"
 #include "support/formaccess.h"
 #include "support/modalscript.h"

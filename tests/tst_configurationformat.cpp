@@ -1,12 +1,12 @@
 // The configuration file's bytes, how each line is read back and accepted,
 // and the report of an import: the core, without a window.
 
-#include "app/language.h"
-#include "config/configurationformat.h"
-#include "config/importreport.h"
-#include "config/unitfiles.h"
+#include "core/language.h"
+#include "core/format/configurationformat.h"
+#include "core/format/importreport.h"
+#include "core/unitfiles.h"
 #include "core/cards/mounttable.h"
-#include "form/functionlistmodel.h"
+#include "core/catalogue/functionlistmodel.h"
 #include "support/files.h"
 #include "support/formaccess.h"
 

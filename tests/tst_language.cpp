@@ -1,8 +1,8 @@
 // Choosing the interface language, and the preferences file that remembers
 // it between runs. Other systems, folders and users: startup.sh.
 
-#include "config/configurationfile.h"
-#include "form/mainwindow.h"
+#include "core/format/configurationfile.h"
+#include "gui/mainwindow.h"
 #include "support/files.h"
 #include "support/formaccess.h"
 #include "support/modalscript.h"

@@ -1,7 +1,7 @@
 // The main window as a user first sees it, and the whole-form commands.
 
-#include "config/configurationformat.h"
-#include "form/mainwindow.h"
+#include "core/format/configurationformat.h"
+#include "gui/mainwindow.h"
 #include "support/files.h"
 #include "support/formaccess.h"
 #include "support/modalscript.h"

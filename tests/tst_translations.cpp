@@ -1,7 +1,7 @@
 // Our translation files are checked before Qt trusts them: a file that does
 // not hold together counts as missing. The sources themselves: translations.sh.
 
-#include "app/translationcheck.h"
+#include "core/translationcheck.h"
 #include "support/files.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "cli/commands.h"
 
-#include "config/configurationfile.h"
-#include "config/unitfiles.h"
+#include "core/format/configurationfile.h"
+#include "core/unitfiles.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 
-#include "config/unitfiles.h"
+#include "core/unitfiles.h"
 #include "core/cards/cardsession.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 
-#include "config/importreport.h"
+#include "core/format/importreport.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
 #include "cli/command.h"
 
-#include "config/configurationfile.h"
-#include "config/importreport.h"
-#include "config/unitfiles.h"
+#include "core/format/configurationfile.h"
+#include "core/format/importreport.h"
+#include "core/unitfiles.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/configurationformat.h"
+#include "core/format/configurationformat.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 
-#include "core/comparison.h"
+#include "core/format/comparison.h"
 
 using namespace Qt::StringLiterals;
 

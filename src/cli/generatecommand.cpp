@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 
-#include "config/configurationfile.h"
+#include "core/format/configurationfile.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
 // tessaro-config: the configuration file from the command line, for scripts
 // and for many units at once.
 
-#include "app/applicationidentity.h"
-#include "app/language.h"
+#include "core/applicationidentity.h"
+#include "core/language.h"
 #include "cli/commands.h"
 
 #include <QCoreApplication>

@@ -4,10 +4,10 @@
 // the form and report must always make sense, and what is written, of either
 // kind, must read back.
 
-#include "app/applicationidentity.h"
-#include "app/preferences.h"
-#include "config/configurationformat.h"
-#include "config/importreport.h"
+#include "core/applicationidentity.h"
+#include "core/preferences.h"
+#include "core/format/configurationformat.h"
+#include "core/format/importreport.h"
 #include "fuzz/require.h"
 
 #include <QTextStream>

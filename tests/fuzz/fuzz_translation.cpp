@@ -2,7 +2,7 @@
 // the check lets through, Qt's translator must load, and translate every text
 // of the program from, without reading outside the bytes.
 
-#include "app/translationcheck.h"
+#include "core/translationcheck.h"
 #include "fuzz/require.h"
 
 #include <QFile>

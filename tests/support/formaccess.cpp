@@ -1,6 +1,6 @@
 #include "support/formaccess.h"
 
-#include "config/configurationformat.h"
+#include "core/format/configurationformat.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/optionform.h"
+#include "gui/optionform.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "support/testmain.h"
 
-#include "app/windowsettings.h"
+#include "core/windowsettings.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/applicationidentity.h"
-#include "form/mainwindow.h"
+#include "core/applicationidentity.h"
+#include "gui/mainwindow.h"
 
 #include <QTest>
 

@@ -5,9 +5,9 @@
 // message box ("box=" text, informative text), and closes, writing the
 // preferences and window settings files. startup.sh runs copies of it.
 
-#include "app/applicationidentity.h"
-#include "app/language.h"
-#include "form/mainwindow.h"
+#include "core/applicationidentity.h"
+#include "core/language.h"
+#include "gui/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "core/cards/cardfolder.h"
 
-#include "config/configurationfile.h"
+#include "core/format/configurationfile.h"
 
 #include <QFile>
 

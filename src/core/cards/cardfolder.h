@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/safefiles.h"
+#include "core/safefiles.h"
 #include "core/cards/card.h"
 
 #include <optional>

@@ -1,10 +1,10 @@
 #include "core/cards/cardsession.h"
 
-#include "config/configurationfile.h"
-#include "config/configurationformat.h"
-#include "config/importreport.h"
-#include "config/unitfiles.h"
-#include "core/comparison.h"
+#include "core/format/configurationfile.h"
+#include "core/format/configurationformat.h"
+#include "core/format/importreport.h"
+#include "core/unitfiles.h"
+#include "core/format/comparison.h"
 #ifdef TESSARO_DISK_SERVICE
 #    include "core/cards/diskservice.h"
 #endif

@@ -2,7 +2,7 @@
 
 #include "core/cards/cardfolder.h"
 #include "core/cards/cardsource.h"
-#include "form/optioncatalogue.h"
+#include "core/catalogue/optioncatalogue.h"
 
 #include <QList>
 #include <QObject>

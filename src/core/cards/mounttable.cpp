@@ -1,6 +1,6 @@
 #include "core/cards/mounttable.h"
 
-#include "app/safefiles.h"
+#include "core/safefiles.h"
 
 #include <QStringDecoder>
 

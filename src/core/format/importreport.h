@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/format/configurationformat.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace Tessaro {
+
+// The report of an import: one entry per recognised line, in file order, and
+// a closing sentence. Its words are translated in context "MainWindow".
+
+// The report's words, translated when made: made once per report, as a long
+// file has as many entries as lines.
+struct ReportWords
+{
+    ReportWords();
+
+    // One entry: the key padded with '-' to 30 characters, then "> OK", or
+    // "> ERROR Line(n)" with the line's number.
+    QString entry(QLatin1StringView keyText, bool accepted, int lineNumber) const;
+    QString entry(const RecognisedLine &recognised) const;
+
+    QString ok;
+    QString error;
+    QString line;
+};
+
+// The entries of a file's recognised lines, as plain text.
+QStringList reportEntries(const QList<RecognisedLine> &lines);
+
+// The sentence that closes every report, in bold.
+QString importConclusion();
+
+// The whole report as rich text: the entries, then the conclusion.
+QString importReport(const QList<RecognisedLine> &lines);
+
+// What an import found, in one sentence: "config.txt: 20 settings read, 2
+// refused, 1 line not recognised (line 7: "VOLUME:20")." Settings are rows:
+// read when a line's value was taken, refused when every line naming the row
+// was. Up to three unrecognised lines are quoted. A file whose lines end in
+// CR alone gets a second sentence saying so.
+QString importSummary(const QString &fileName, const FileReading &reading);
+
+// A finding in a few words, as the command line and the cards' log report
+// it: "\"#POWER:7\" refused (accepts 0 or 1)", "not recognised".
+QString findingText(const Finding &finding);
+
+} // namespace Tessaro
