@@ -37,6 +37,34 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowTitle(QCoreApplication::applicationName());
+    // Each command, and its tool bar twin where it has one.
+    const std::tuple<QAction *, QAction *, void (MainWindow::*)()> commands[] = {
+            {ui->action_Generate_Configuration_File, ui->action_Generate_Configuration_File_ToolBar,
+             &MainWindow::generateConfigurationFile},
+            {ui->action_Import_Configuration_File, ui->action_Import_Configuration_File_Toolbar,
+             &MainWindow::importConfigurationFile},
+            {ui->actionDefault_settings, ui->actionDefault_settings_ToolBar,
+             &MainWindow::applyDefaultSettings},
+            {ui->action_Select_All_Options, ui->action_Select_All_Options_Toolbar,
+             &MainWindow::selectAllOptions},
+            {ui->action_Unselect_All_options, ui->action_Unselect_All_options_Toolbar,
+             &MainWindow::unselectAllOptions},
+            {ui->action_Generate_For_Several_Units, nullptr, &MainWindow::generateForSeveralUnits},
+            {ui->action_Write_To_Cards, nullptr, &MainWindow::writeToCards},
+    };
+    for (const auto &[menu, toolBar, command] : commands) {
+        for (QAction *action : {menu, toolBar}) {
+            if (action)
+                connect(action, &QAction::triggered, this, command);
+        }
+    }
+    connect(ui->action_Quit, &QAction::triggered, this, &QWidget::close);
+    connect(ui->action_About, &QAction::triggered, this, &showAboutWindow);
+    connect(ui->actionContact_Technical_Support, &QAction::triggered, this, &sendSupportRequest);
+    connect(ui->actionOrvel_Home_Page, &QAction::triggered, this, &openHomePage);
+    for (const Tessaro::LanguageEntry &entry : Tessaro::languages)
+        connect(actionFor(entry.language), &QAction::triggered, this,
+                [this, language = entry.language] { chooseLanguage(language); });
     m_history = new FormHistory(ui->form, ui->action_Undo, ui->action_Redo, this);
     connect(m_history, &FormHistory::wholeFormRestored, this, &MainWindow::forgetImportFindings);
     for (QSpinBox *number : ui->form->findChildren<QSpinBox *>())
@@ -91,101 +119,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     saveWindowState();
     QMainWindow::closeEvent(event);
-}
-
-void MainWindow::on_action_Quit_triggered()
-{
-    close();
-}
-
-void MainWindow::on_action_About_triggered()
-{
-    showAboutWindow();
-}
-
-void MainWindow::on_actionContact_Technical_Support_triggered()
-{
-    sendSupportRequest();
-}
-
-void MainWindow::on_actionOrvel_Home_Page_triggered()
-{
-    openHomePage();
-}
-
-void MainWindow::on_actionDefault_triggered()
-{
-    chooseLanguage(Language::Default);
-}
-
-void MainWindow::on_action_English_triggered()
-{
-    chooseLanguage(Language::English);
-}
-
-void MainWindow::on_action_Fran_ais_triggered()
-{
-    chooseLanguage(Language::French);
-}
-
-void MainWindow::on_action_Generate_Configuration_File_triggered()
-{
-    generateConfigurationFile();
-}
-
-void MainWindow::on_action_Import_Configuration_File_triggered()
-{
-    importConfigurationFile();
-}
-
-void MainWindow::on_action_Generate_Configuration_File_ToolBar_triggered()
-{
-    generateConfigurationFile();
-}
-
-void MainWindow::on_action_Import_Configuration_File_Toolbar_triggered()
-{
-    importConfigurationFile();
-}
-
-void MainWindow::on_actionDefault_settings_triggered()
-{
-    applyDefaultSettings();
-}
-
-void MainWindow::on_actionDefault_settings_ToolBar_triggered()
-{
-    applyDefaultSettings();
-}
-
-void MainWindow::on_action_Select_All_Options_triggered()
-{
-    selectAllOptions();
-}
-
-void MainWindow::on_action_Unselect_All_options_triggered()
-{
-    unselectAllOptions();
-}
-
-void MainWindow::on_action_Select_All_Options_Toolbar_triggered()
-{
-    selectAllOptions();
-}
-
-void MainWindow::on_action_Unselect_All_options_Toolbar_triggered()
-{
-    unselectAllOptions();
-}
-
-void MainWindow::on_action_Generate_For_Several_Units_triggered()
-{
-    generateForSeveralUnits();
-}
-
-void MainWindow::on_action_Write_To_Cards_triggered()
-{
-    writeToCards();
 }
 
 void MainWindow::fillValueLists()

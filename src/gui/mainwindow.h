@@ -14,9 +14,9 @@ namespace Ui {
 class MainWindow;
 }
 
-// The program's one window: the option form, its menus and tool bar. It owns
-// the form's widgets; its commands hand the form's data to the language,
-// configuration file and Help operations.
+// The program's one window: the option form, its menus and tool bar. Its
+// commands hand the form's data to the language, configuration file and Help
+// operations; the form owns its widgets.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -30,27 +30,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-
-private slots:
-    void on_action_Quit_triggered();
-    void on_action_About_triggered();
-    void on_actionContact_Technical_Support_triggered();
-    void on_actionOrvel_Home_Page_triggered();
-    void on_actionDefault_triggered();
-    void on_action_English_triggered();
-    void on_action_Fran_ais_triggered();
-    void on_action_Generate_Configuration_File_triggered();
-    void on_action_Import_Configuration_File_triggered();
-    void on_action_Generate_Configuration_File_ToolBar_triggered();
-    void on_action_Import_Configuration_File_Toolbar_triggered();
-    void on_actionDefault_settings_triggered();
-    void on_actionDefault_settings_ToolBar_triggered();
-    void on_action_Select_All_Options_triggered();
-    void on_action_Unselect_All_options_triggered();
-    void on_action_Select_All_Options_Toolbar_triggered();
-    void on_action_Unselect_All_options_Toolbar_triggered();
-    void on_action_Generate_For_Several_Units_triggered();
-    void on_action_Write_To_Cards_triggered();
 
 private:
     // The option catalogue, all rows at once.

@@ -269,8 +269,6 @@ void MainWindow::setupUi(QMainWindow *window)
     toolBar->addAction(action_Unselect_All_options_Toolbar);
 
     retranslateUi();
-
-    QMetaObject::connectSlotsByName(window);
 }
 
 void MainWindow::retranslateUi()

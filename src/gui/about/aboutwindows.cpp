@@ -45,11 +45,6 @@ QString AboutWindows::osName()
     return name + u' ' + (QSysInfo::WordSize == 64 ? tr("(64bit)") : tr("(32bit)"));
 }
 
-void AboutWindows::on_pushButton_close_clicked()
-{
-    close();
-}
-
 void showAboutWindow()
 {
     auto *window = new AboutWindows();

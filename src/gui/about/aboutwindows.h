@@ -26,9 +26,6 @@ public:
     // The operating system and the word size the program was built for.
     static QString osName();
 
-private slots:
-    void on_pushButton_close_clicked();
-
 private:
     std::unique_ptr<Ui::AboutWindows> ui;
 };

@@ -63,9 +63,9 @@ void AboutWindows::setupUi(QDialog *window)
     horizontalLayout->addWidget(pushButton_close);
     gridLayout->addLayout(horizontalLayout, 2, 0, 1, 2);
 
-    retranslateUi(window);
+    QObject::connect(pushButton_close, &QPushButton::clicked, window, &QWidget::close);
 
-    QMetaObject::connectSlotsByName(window);
+    retranslateUi(window);
 }
 
 void AboutWindows::retranslateUi(QDialog *window)
