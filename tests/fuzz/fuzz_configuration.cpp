@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 "the line begins with its key");
         previousLine = line.lineNumber;
         const OptionRow &row = optionCatalogue[line.row];
-        require(line.accepted ? line.value >= row.minimum && line.value <= row.maximum
-                              : line.value == -1,
+        // A file may hold from 0; the form shows from the row's minimum.
+        require(line.accepted ? line.value >= 0 && line.value <= row.maximum : line.value == -1,
                 "a value in range when accepted, none when refused");
     }
     // One entry per recognised line, OK exactly when accepted.
@@ -54,10 +54,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const FileReading written = readConfiguration(configurationText(form));
     require(importedSettings(importedRows(written.recognised)) == form
-                    && written.unrecognised.isEmpty(),
+                    && written.findings.isEmpty(),
             "what is written reads back");
-    for (const UnrecognisedLine &line : reading.unrecognised)
-        require(!line.text.isEmpty() && line.text == line.text.trimmed(), "a line not blank");
+    int previousFinding = 0;
+    for (const Finding &finding : reading.findings) {
+        require(finding.lineNumber >= previousFinding, "findings in line order");
+        require(finding.text == finding.text.trimmed(), "a line without blanks around it");
+        require(finding.kind != Finding::NotRecognised || !finding.text.isEmpty(),
+                "a line not recognised is not blank");
+        previousFinding = finding.lineNumber;
+    }
 
     // As preferences: a language only from a first line with tag and
     // version; written, it reads back.
