@@ -11,7 +11,7 @@
 #include <QMainWindow>
 #include <QWidget>
 
-// The main window's form alone: the same 23 rows, menus and tool bar, with
+// The main window's form alone: the same rows, menus and tool bar, with
 // empty value lists, at the main window's opening size. Nothing the program
 // does at start can cost less.
 struct BareForm

@@ -71,7 +71,7 @@ QCommandLineOption forceOption();
 QCommandLineOption idsOption();
 QList<QCommandLineOption> formOptions(); // --from, --set, --unset
 
-// The IDs of --ids FIRST-LAST, 1 to 127, FIRST not after LAST; nothing, once
+// The IDs of --ids FIRST-LAST, unit IDs, FIRST not after LAST; nothing, once
 // said why, when the text is not that.
 std::optional<std::pair<int, int>> unitIds(const QCommandLineParser &parser);
 

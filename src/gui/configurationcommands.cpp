@@ -142,8 +142,9 @@ std::optional<QString> generateForSeveralUnits(QWidget *parent, const FormSettin
             lastConfigurationPath.isEmpty() ? firstConfigurationPath() : lastConfigurationPath;
     UnitsDialog dialog(QFileInfo(last).absolutePath(), parent);
     const QString title = QCoreApplication::translate("MainWindow", "Generate for Several Units");
-    // Over 20 units a progress dialog counts them, and may stop them between
-    // two files.
+    // Past a screenful of units a progress dialog counts them, and may stop
+    // them between two files.
+    constexpr int unitsWithoutProgress = 20;
     std::unique_ptr<QProgressDialog> progress;
     UnitRunSteps steps;
     steps.replace = [&](const QList<UnitFile> &existing) {
@@ -161,7 +162,7 @@ std::optional<QString> generateForSeveralUnits(QWidget *parent, const FormSettin
     };
     QList<UnitFile> units;
     steps.proceed = [&](qsizetype done) {
-        if (units.size() <= 20)
+        if (units.size() <= unitsWithoutProgress)
             return true;
         if (!progress) {
             progress = std::make_unique<QProgressDialog>(parent);

@@ -159,7 +159,7 @@ OptionForm::OptionForm(const QFont &font, QWidget *parent)
             row.comboBox = new QComboBox(this);
             row.comboBox->setObjectName(u"comboBox_"_s + stem);
             // Sized by the width its lists are filled with, never by measuring
-            // each of 2005 entries, and never narrower: the value must show whole.
+            // each entry, and never narrower: the value must show whole.
             row.comboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             row.comboBox->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
             if (option.list == ValueList::Functions) {
@@ -255,7 +255,7 @@ template<typename Change> void OptionForm::changeAtOnce(Change change)
 void OptionForm::fillValueLists()
 {
     changeAtOnce([this] {
-        // One model for the 17 function rows: filling it refills them all.
+        // One model for every function row: filling it refills them all.
         // They share a font, so their width is measured once.
         m_functions->fill();
         const QFontMetrics metrics(font());

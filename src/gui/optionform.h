@@ -24,7 +24,7 @@ QPalette textPalette(const QColor &colour);
 // A label's text as a screen reader's name: "Volume" for "Volume:", "ID" for "ID :".
 QString nameFromLabel(const QString &label);
 
-// The 23 option rows, one per catalogue entry: a check box, the italic
+// The option rows, one per catalogue entry: a check box, the italic
 // description and the value's spin box or list, with a line between rows.
 // It owns its widgets; the window and the commands work on its data.
 class OptionForm : public QWidget
@@ -90,7 +90,7 @@ private:
     template<typename Change> void changeAtOnce(Change change);
 
     std::array<Row, Tessaro::optionCount> m_rows;
-    // The 2005 function entries, one model shared by the 17 function rows:
+    // The function entries, one model shared by every function row:
     // filling it once fills them all, and each row keeps its own entry.
     FunctionListModel *m_functions;
     bool m_changing = false;

@@ -4,9 +4,9 @@
 
 #include <QAbstractListModel>
 
-// The 2005 entries of the function list, shared by the 17 function rows. It
-// keeps only the translated pieces and makes "Folder 123" when a view asks,
-// so filling it costs a reset, not 2005 texts. Empty until first filled.
+// The entries of the function list, shared by every function row. It keeps
+// only the translated pieces and makes "Folder 123" when a view asks, so
+// filling it costs a reset, not a text per entry. Empty until first filled.
 class FunctionListModel : public QAbstractListModel
 {
 public:

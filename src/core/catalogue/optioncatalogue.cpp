@@ -76,7 +76,7 @@ constexpr OptionRow functionRow(const char *key, const char *objectStem, const c
 //   key, object name stem, info label name,
 //   label, info text, info text colour,
 //   value list, digit window, minimum, maximum, default
-// (a function row gives only the first six and its default).
+// (a function row gives only the first six columns and its default).
 // clang-format off
 const std::array<OptionRow, optionCount> optionCatalogue{{
     {"#ID:", "ID", "label_ID_Infos",

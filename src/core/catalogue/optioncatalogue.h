@@ -31,7 +31,7 @@ struct OptionRow
 inline constexpr int optionCount = 23;
 extern const std::array<OptionRow, optionCount> optionCatalogue;
 
-// The function list: six commands, folders 000 to 999, serial commands 001 to 999.
+// The function list: the commands, then the folders, then the serial commands.
 inline constexpr int commandCount = 6;
 inline constexpr int folderCount = 1000;
 inline constexpr int serialCommandCount = 999;
@@ -49,7 +49,7 @@ int valueListSize(ValueList list);
 // FunctionTexts instead.
 QStringList valueListTexts(ValueList list);
 
-// What the 2005 function texts are made of, translated now: the six command
+// What the function texts are made of, translated now: the command
 // names and the two prefixes, to which the three-digit number is appended.
 struct FunctionTexts
 {

@@ -11,7 +11,7 @@ namespace Tessaro {
 // both dialogs start. Empty at start, never stored.
 extern QString lastConfigurationPath;
 
-// A configuration file holds at most 23 short lines; anything bigger than this
+// A configuration file holds a short line per row; anything bigger than this
 // is not one, and reading it could exhaust memory.
 inline constexpr qint64 maximumConfigurationFileSize = 1024 * 1024;
 

@@ -41,7 +41,7 @@ int leadingThreeDigits(QStringView text)
 
 // The 1-based position of the function name that begins text, or -1. No name
 // begins another, so at most one can match; decoding the name directly gives
-// what comparing text against all 2005 names in turn would give.
+// what comparing text against every name in turn would give.
 int functionPosition(QStringView text)
 {
     for (int i = 0; i < commandCount; ++i) {

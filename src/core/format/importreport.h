@@ -16,7 +16,7 @@ struct ReportWords
 {
     ReportWords();
 
-    // One entry: the key padded with '-' to 30 characters, then "> OK", or
+    // One entry: the key padded with '-' to a fixed width, then "> OK", or
     // "> ERROR Line(n)" with the line's number.
     QString entry(QLatin1StringView keyText, bool accepted, int lineNumber) const;
     QString entry(const RecognisedLine &recognised) const;
