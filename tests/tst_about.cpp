@@ -67,7 +67,7 @@ void TestAbout::aboutWindow()
     QCOMPARE(about->minimumSize(), about->maximumSize());
     QCOMPARE(about->findChild<QLabel *>(u"label_Image"_s)->pixmap().size(), QSize(128, 192));
     const QStringList shown = look(about);
-    QCOMPARE(shown, golden(QFINDTESTDATA("data/window/about-look.txt"), shown));
+    QCOMPARE(shown, golden(u"data/window/about-look.txt"_s, shown));
     QTest::keyClick(window->windowHandle(), Qt::Key_U, Qt::ControlModifier);
     QCOMPARE(formState(window.get()), formWith({}, true));
     QTest::mouseClick(close, Qt::LeftButton);

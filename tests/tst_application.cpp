@@ -46,7 +46,7 @@ void TestApplication::preferences()
         const std::optional<Language> language = parsePreferences(readAll(files.filePath(name)));
         transcript << name + u": "_s + (language ? languageName(*language) : u"none"_s);
     }
-    QCOMPARE(transcript, TestSupport::golden(QFINDTESTDATA("data/preferences.golden"), transcript));
+    QCOMPARE(transcript, TestSupport::golden(u"data/preferences.golden"_s, transcript));
     // Read from the file itself, never through a link: whoever planted it chose its target.
     QTemporaryDir folder;
     QVERIFY(QFile::link(files.filePath(u"French.cfg"_s), folder.filePath(u"link.cfg"_s)));

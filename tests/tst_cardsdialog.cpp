@@ -44,8 +44,8 @@ void TestCardsDialog::cardsOneAtATime()
         });
     };
     const auto cards = [&](QWidget *dialog) {
-        const QStringList shown = look(dialog);
-        QCOMPARE(shown, golden(QFINDTESTDATA("data/window/cards-look.txt"), shown));
+        const QStringList shown = uses(dialog);
+        QCOMPARE(shown, golden(u"data/window/cards-uses.txt"_s, shown));
         log = named<QListWidget>(dialog, u"listWidget_Log"_s);
         insert(u"OLD"_s, {}); // mounted before: listed, written only when chosen
         auto *folder = named<QLineEdit>(dialog, u"lineEdit_WatchedFolder"_s);

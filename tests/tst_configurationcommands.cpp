@@ -123,8 +123,8 @@ void TestConfigurationCommands::importFillsTheFormAndReports()
         if (view) {
             QVERIFY(view->viewport()->width() >= view->sizeHintForColumn(0)); // each entry whole
             QCOMPARE(view->viewport()->height() / view->sizeHintForRow(0), 20); // rows on screen
-            const QStringList shown = look(box);
-            QCOMPARE(shown, golden(QFINDTESTDATA("data/window/report-look.txt"), shown));
+            const QStringList shown = uses(box);
+            QCOMPARE(shown, golden(u"data/window/report-uses.txt"_s, shown));
             QTest::keySequence(view, QKeySequence::SelectAll); // copied as a user would
             QTest::keySequence(view, QKeySequence::Copy);
             QCOMPARE(QGuiApplication::clipboard()->text().split(u'\n'),
@@ -207,8 +207,8 @@ void TestConfigurationCommands::generateForSeveralUnits()
     QVERIFY(writeFile(second, "#ID:099\r\n"));
     setFormState(window.get(), formWith({u"#ID:99"_s, u"#VOLUME:7"_s}));
     const auto chooseThreeUnits = [&folder](QWidget *dialog) {
-        const QStringList shown = look(dialog);
-        QCOMPARE(shown, golden(QFINDTESTDATA("data/window/units-look.txt"), shown));
+        const QStringList shown = uses(dialog);
+        QCOMPARE(shown, golden(u"data/window/units-uses.txt"_s, shown));
         QPushButton *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
         auto *name = dialog->findChild<QLineEdit *>(u"lineEdit_Name"_s);
         const QString pattern = name->text();

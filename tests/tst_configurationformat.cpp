@@ -98,7 +98,7 @@ void TestConfigurationFormat::readsLineByLine()
                    << QString::fromLatin1(configurationText(importedSettings(rows)))
                               .split(u"\r\n"_s, Qt::SkipEmptyParts);
     }
-    QCOMPARE(transcript, golden(QFINDTESTDATA("data/reading.golden"), transcript));
+    QCOMPARE(transcript, golden(u"data/reading.golden"_s, transcript));
 }
 
 void TestConfigurationFormat::reportIsRichText()

@@ -116,8 +116,8 @@ void TestLanguage::switchingLanguage()
     QFETCH(QString, before);
     QFETCH(QString, action);
     QFETCH(QByteArray, stored);
-    const QString goldenFile = QFINDTESTDATA(stored == "French" ? "data/window/french.txt"
-                                                                : "data/window/english.txt");
+    const QString goldenFile =
+            stored == "French" ? u"data/window/french.txt"_s : u"data/window/english.txt"_s;
     TestSupport::action(window.get(), before)->trigger();
     // The user has imported a file, then changed the form.
     QTemporaryDir folder;

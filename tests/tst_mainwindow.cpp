@@ -49,7 +49,7 @@ void TestMainWindow::opensWithEveryRowTickedAtItsDefault()
     QVERIFY(!action(window.get(), u"action_Undo"_s)->isEnabled()); // opening is no step to undo
     QCOMPARE(window->toolBarArea(named<QToolBar>(window.get(), u"toolBar"_s)), Qt::TopToolBarArea);
     const QStringList shown = look(window.get());
-    QCOMPARE(shown, golden(QFINDTESTDATA("data/window/look.txt"), shown));
+    QCOMPARE(shown, golden(u"data/window/look.txt"_s, shown));
     // Wide enough for every whole description, and within the screen.
     QVERIFY(window->width() >= 520);
     QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));

@@ -20,14 +20,18 @@ inline bool writeFile(const QString &path, const QByteArray &content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
-// The lines of a golden file, to compare actual with. Run with
-// TESSARO_WRITE_GOLDEN=1 to write actual there first: a changed output is
-// then reviewed as a diff of the file.
-inline QStringList golden(const QString &path, const QStringList &actual)
+// The lines of a golden file, named from tests/, to compare actual with; its
+// blank lines count. Run with TESSARO_WRITE_GOLDEN=1 to write actual there
+// first, a file that does not exist yet too: a changed output is then
+// reviewed as a diff of the file.
+inline QStringList golden(const QString &name, const QStringList &actual)
 {
+    const QString path = QStringLiteral(QT_TESTCASE_SOURCEDIR "/") + name;
     if (qEnvironmentVariableIsSet("TESSARO_WRITE_GOLDEN"))
         writeFile(path, (actual.join(u'\n') + u'\n').toUtf8());
-    return QString::fromUtf8(readAll(path)).split(u'\n', Qt::SkipEmptyParts);
+    QStringList lines = QString::fromUtf8(readAll(path)).split(u'\n');
+    lines.removeLast(); // after the last line's end
+    return lines;
 }
 
 } // namespace TestSupport

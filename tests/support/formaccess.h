@@ -37,8 +37,14 @@ inline void setFormState(const QWidget *window, const Tessaro::FormSettings &set
 
 // How a window's named widgets and layouts are set to look, one line each,
 // whatever the fonts: the size policy, colours, font style, alignment, frame
-// and margins given to them, and where they sit in their layout.
+// and margins given to them, and where they sit in their layout; enumerators
+// by name.
 QStringList look(const QWidget *window);
+
+// What a person meets in a dialog, in its layout's order, one line each: each
+// widget's class, name and text, whether it is hidden, the field a label
+// names, where Tab goes next.
+QStringList uses(const QWidget *dialog);
 
 // Every row at its default, ticked or not, then the rows named as "#KEY:value"
 // (ticked) or "-#KEY:value" (unticked) at that widget value.
