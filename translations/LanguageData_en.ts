@@ -283,6 +283,113 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>File exists</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Is a directory</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>It is not a regular file</translation>
+    </message>
+    <message>
+        <source>The folder is a symbolic link</source>
+        <translation>The folder is a symbolic link</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>The file is larger than %1 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>Findings</name>
+    <message>
+        <source>line %1: &quot;%2&quot;</source>
+        <translation>line %1: &quot;%2&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) not recognised</source>
+        <translation>
+            <numerusform>%n line not recognised</numerusform>
+            <numerusform>%n lines not recognised</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4.</source>
+        <translation>%1: %2, %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n setting(s) read</source>
+        <translation>
+            <numerusform>%n setting read</numerusform>
+            <numerusform>%n settings read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n refused</numerusform>
+            <numerusform>%n refused</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of this file end in CR alone: it is read as one line.</source>
+        <translation>The lines of this file end in CR alone: it is read as one line.</translation>
+    </message>
+    <message>
+        <source>not recognised</source>
+        <translation>not recognised</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; refused (accepts %2)</source>
+        <translation>&quot;%1&quot; refused (accepts %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; read as %2</source>
+        <translation>&quot;%1&quot; read as %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; sets %2 again; line %3&apos;s value is replaced</source>
+        <translation>&quot;%1&quot; sets %2 again; line %3&apos;s value is replaced</translation>
+    </message>
+    <message>
+        <source>lines end in CR alone; read as one line</source>
+        <translation>lines end in CR alone; read as one line</translation>
+    </message>
+    <message>
+        <source>%1 %2 is beyond what the form shows</source>
+        <translation>%1 %2 is beyond what the form shows</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Subject: Orvel Support Request (From:</source>
@@ -697,18 +804,6 @@
         <translation>Generate for Several U&amp;nits...</translation>
     </message>
     <message>
-        <source>The folder is a symbolic link</source>
-        <translation>The folder is a symbolic link</translation>
-    </message>
-    <message>
-        <source>line %1: &quot;%2&quot;</source>
-        <translation>line %1: &quot;%2&quot;</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3, %4.</source>
-        <translation>%1: %2, %3, %4.</translation>
-    </message>
-    <message>
         <source>File Preview</source>
         <translation>File Preview</translation>
     </message>
@@ -743,27 +838,6 @@
             <numerusform>Line %1: &quot;%2&quot; was read as %3; the unit reads %n digits.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n line(s) not recognised</source>
-        <translation>
-            <numerusform>%n line not recognised</numerusform>
-            <numerusform>%n lines not recognised</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n setting(s) read</source>
-        <translation>
-            <numerusform>%n setting read</numerusform>
-            <numerusform>%n settings read</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n refused</source>
-        <translation>
-            <numerusform>%n refused</numerusform>
-            <numerusform>%n refused</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Cards written: 0.</source>
         <translation>Cards written: 0.</translation>
@@ -771,18 +845,6 @@
     <message>
         <source>Write to &amp;Cards...</source>
         <translation>Write to &amp;Cards...</translation>
-    </message>
-    <message>
-        <source>It is not a regular file</source>
-        <translation>It is not a regular file</translation>
-    </message>
-    <message>
-        <source>The file is larger than %1 MiB</source>
-        <translation>The file is larger than %1 MiB</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 to %2</translation>
     </message>
     <message>
         <source>%1 Change</source>
@@ -837,10 +899,6 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The lines of this file end in CR alone: it is read as one line.</source>
-        <translation>The lines of this file end in CR alone: it is read as one line.</translation>
-    </message>
-    <message>
         <source>Line %1 sets %2 again; line %3&apos;s value is replaced.</source>
         <translation>Line %1 sets %2 again; line %3&apos;s value is replaced.</translation>
     </message>
@@ -868,72 +926,12 @@
         <translation>More Tools</translation>
     </message>
     <message>
-        <source>ID %1</source>
-        <translation>ID %1</translation>
-    </message>
-    <message>
-        <source>IDs %1</source>
-        <translation>IDs %1</translation>
-    </message>
-    <message>
         <source>Files written: %1 (%2).</source>
         <translation>Files written: %1 (%2).</translation>
     </message>
     <message>
         <source>Cards written: %1 (%2).</source>
         <translation>Cards written: %1 (%2).</translation>
-    </message>
-    <message>
-        <source>Read-only file system</source>
-        <translation>Read-only file system</translation>
-    </message>
-    <message>
-        <source>No space left on device</source>
-        <translation>No space left on device</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Permission denied</translation>
-    </message>
-    <message>
-        <source>No such file or directory</source>
-        <translation>No such file or directory</translation>
-    </message>
-    <message>
-        <source>File exists</source>
-        <translation>File exists</translation>
-    </message>
-    <message>
-        <source>Is a directory</source>
-        <translation>Is a directory</translation>
-    </message>
-    <message>
-        <source>Input/output error</source>
-        <translation>Input/output error</translation>
-    </message>
-    <message>
-        <source>not recognised</source>
-        <translation>not recognised</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; refused (accepts %2)</source>
-        <translation>&quot;%1&quot; refused (accepts %2)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; read as %2</source>
-        <translation>&quot;%1&quot; read as %2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; sets %2 again; line %3&apos;s value is replaced</source>
-        <translation>&quot;%1&quot; sets %2 again; line %3&apos;s value is replaced</translation>
-    </message>
-    <message>
-        <source>lines end in CR alone; read as one line</source>
-        <translation>lines end in CR alone; read as one line</translation>
-    </message>
-    <message>
-        <source>%1 %2 is beyond what the form shows</source>
-        <translation>%1 %2 is beyond what the form shows</translation>
     </message>
     <message>
         <source>Cards checked: %1, the same as the form: %2.</source>
@@ -950,6 +948,21 @@
     <message>
         <source>Select &amp;All</source>
         <translation>Select &amp;All</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <translation>ID %1</translation>
+    </message>
+    <message>
+        <source>IDs %1</source>
+        <translation>IDs %1</translation>
     </message>
 </context>
 <context>

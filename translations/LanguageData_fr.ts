@@ -283,6 +283,113 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers accessible en lecture seule</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Aucun espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission non accordée</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce type</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Le fichier existe</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Est un dossier</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The folder is a symbolic link</source>
+        <translation>Le dossier est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB</source>
+        <translation>Le fichier dépasse %1&#xa0;Mio</translation>
+    </message>
+</context>
+<context>
+    <name>Findings</name>
+    <message>
+        <source>line %1: &quot;%2&quot;</source>
+        <translation>ligne %1&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) not recognised</source>
+        <translation>
+            <numerusform>%n ligne non reconnue</numerusform>
+            <numerusform>%n lignes non reconnues</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4.</source>
+        <translation>%1&#xa0;: %2, %3, %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n setting(s) read</source>
+        <translation>
+            <numerusform>%n réglage lu</numerusform>
+            <numerusform>%n réglages lus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <translation>
+            <numerusform>%n refusé</numerusform>
+            <numerusform>%n refusés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of this file end in CR alone: it is read as one line.</source>
+        <translation>Les lignes de ce fichier se terminent par un CR seul&#xa0;: il est lu comme une seule ligne.</translation>
+    </message>
+    <message>
+        <source>not recognised</source>
+        <translation>non reconnue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; refused (accepts %2)</source>
+        <translation>«&#xa0;%1&#xa0;» refusée (accepte %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; read as %2</source>
+        <translation>«&#xa0;%1&#xa0;» lue comme %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; sets %2 again; line %3&apos;s value is replaced</source>
+        <translation>«&#xa0;%1&#xa0;» règle à nouveau %2&#xa0;; la valeur de la ligne %3 est remplacée</translation>
+    </message>
+    <message>
+        <source>lines end in CR alone; read as one line</source>
+        <translation>lignes terminées par un CR seul&#xa0;; lu comme une seule ligne</translation>
+    </message>
+    <message>
+        <source>%1 %2 is beyond what the form shows</source>
+        <translation>%1 à %2 dépasse ce que le formulaire affiche</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Subject: Orvel Support Request (From:</source>
@@ -697,18 +804,6 @@
         <translation>Générer pour &amp;plusieurs unités...</translation>
     </message>
     <message>
-        <source>The folder is a symbolic link</source>
-        <translation>Le dossier est un lien symbolique</translation>
-    </message>
-    <message>
-        <source>line %1: &quot;%2&quot;</source>
-        <translation>ligne %1&#xa0;: «&#xa0;%2&#xa0;»</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3, %4.</source>
-        <translation>%1&#xa0;: %2, %3, %4.</translation>
-    </message>
-    <message>
         <source>File Preview</source>
         <translation>Aperçu du fichier</translation>
     </message>
@@ -743,27 +838,6 @@
             <numerusform>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» a été lue comme %3&#xa0;; l&apos;unité lit %n chiffres.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n line(s) not recognised</source>
-        <translation>
-            <numerusform>%n ligne non reconnue</numerusform>
-            <numerusform>%n lignes non reconnues</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n setting(s) read</source>
-        <translation>
-            <numerusform>%n réglage lu</numerusform>
-            <numerusform>%n réglages lus</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n refused</source>
-        <translation>
-            <numerusform>%n refusé</numerusform>
-            <numerusform>%n refusés</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Cards written: 0.</source>
         <translation>Cartes écrites&#xa0;: 0.</translation>
@@ -771,18 +845,6 @@
     <message>
         <source>Write to &amp;Cards...</source>
         <translation>Écrire sur les &amp;cartes...</translation>
-    </message>
-    <message>
-        <source>It is not a regular file</source>
-        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>The file is larger than %1 MiB</source>
-        <translation>Le fichier dépasse %1&#xa0;Mio</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>%1 Change</source>
@@ -837,10 +899,6 @@
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>The lines of this file end in CR alone: it is read as one line.</source>
-        <translation>Les lignes de ce fichier se terminent par un CR seul&#xa0;: il est lu comme une seule ligne.</translation>
-    </message>
-    <message>
         <source>Line %1 sets %2 again; line %3&apos;s value is replaced.</source>
         <translation>La ligne %1 règle à nouveau %2&#xa0;; la valeur de la ligne %3 est remplacée.</translation>
     </message>
@@ -868,72 +926,12 @@
         <translation>Autres outils</translation>
     </message>
     <message>
-        <source>ID %1</source>
-        <translation>ID %1</translation>
-    </message>
-    <message>
-        <source>IDs %1</source>
-        <translation>ID %1</translation>
-    </message>
-    <message>
         <source>Files written: %1 (%2).</source>
         <translation>Fichiers écrits&#xa0;: %1 (%2).</translation>
     </message>
     <message>
         <source>Cards written: %1 (%2).</source>
         <translation>Cartes écrites&#xa0;: %1 (%2).</translation>
-    </message>
-    <message>
-        <source>Read-only file system</source>
-        <translation>Système de fichiers accessible en lecture seule</translation>
-    </message>
-    <message>
-        <source>No space left on device</source>
-        <translation>Aucun espace disponible sur le périphérique</translation>
-    </message>
-    <message>
-        <source>Permission denied</source>
-        <translation>Permission non accordée</translation>
-    </message>
-    <message>
-        <source>No such file or directory</source>
-        <translation>Aucun fichier ou dossier de ce type</translation>
-    </message>
-    <message>
-        <source>File exists</source>
-        <translation>Le fichier existe</translation>
-    </message>
-    <message>
-        <source>Is a directory</source>
-        <translation>Est un dossier</translation>
-    </message>
-    <message>
-        <source>Input/output error</source>
-        <translation>Erreur d&apos;entrée/sortie</translation>
-    </message>
-    <message>
-        <source>not recognised</source>
-        <translation>non reconnue</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; refused (accepts %2)</source>
-        <translation>«&#xa0;%1&#xa0;» refusée (accepte %2)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; read as %2</source>
-        <translation>«&#xa0;%1&#xa0;» lue comme %2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; sets %2 again; line %3&apos;s value is replaced</source>
-        <translation>«&#xa0;%1&#xa0;» règle à nouveau %2&#xa0;; la valeur de la ligne %3 est remplacée</translation>
-    </message>
-    <message>
-        <source>lines end in CR alone; read as one line</source>
-        <translation>lignes terminées par un CR seul&#xa0;; lu comme une seule ligne</translation>
-    </message>
-    <message>
-        <source>%1 %2 is beyond what the form shows</source>
-        <translation>%1 à %2 dépasse ce que le formulaire affiche</translation>
     </message>
     <message>
         <source>Cards checked: %1, the same as the form: %2.</source>
@@ -950,6 +948,21 @@
     <message>
         <source>Select &amp;All</source>
         <translation>Tout &amp;sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <translation>ID %1</translation>
+    </message>
+    <message>
+        <source>IDs %1</source>
+        <translation>ID %1</translation>
     </message>
 </context>
 <context>

@@ -67,12 +67,12 @@ QString unitIdsText(const QList<int> &ids)
         while (last + 1 < ids.size() && ids[last + 1] == ids[last] + 1)
             ++last;
         runs.append(first == last ? QString::number(ids[first])
-                                  : QCoreApplication::translate("MainWindow", "%1 to %2")
+                                  : QCoreApplication::translate("Units", "%1 to %2")
                                             .arg(ids[first])
                                             .arg(ids[last]));
     }
-    return ids.size() == 1 ? QCoreApplication::translate("MainWindow", "ID %1").arg(runs.first())
-                           : QCoreApplication::translate("MainWindow", "IDs %1")
+    return ids.size() == 1 ? QCoreApplication::translate("Units", "ID %1").arg(runs.first())
+                           : QCoreApplication::translate("Units", "IDs %1")
                                      .arg(runs.join(u", "_s));
 }
 

@@ -25,17 +25,17 @@ QString systemReason(int error)
         const char *text;
     };
     static constexpr Reason reasons[] = {
-            {EROFS, QT_TRANSLATE_NOOP("MainWindow", "Read-only file system")},
-            {ENOSPC, QT_TRANSLATE_NOOP("MainWindow", "No space left on device")},
-            {EACCES, QT_TRANSLATE_NOOP("MainWindow", "Permission denied")},
-            {ENOENT, QT_TRANSLATE_NOOP("MainWindow", "No such file or directory")},
-            {EEXIST, QT_TRANSLATE_NOOP("MainWindow", "File exists")},
-            {EISDIR, QT_TRANSLATE_NOOP("MainWindow", "Is a directory")},
-            {EIO, QT_TRANSLATE_NOOP("MainWindow", "Input/output error")},
+            {EROFS, QT_TRANSLATE_NOOP("Files", "Read-only file system")},
+            {ENOSPC, QT_TRANSLATE_NOOP("Files", "No space left on device")},
+            {EACCES, QT_TRANSLATE_NOOP("Files", "Permission denied")},
+            {ENOENT, QT_TRANSLATE_NOOP("Files", "No such file or directory")},
+            {EEXIST, QT_TRANSLATE_NOOP("Files", "File exists")},
+            {EISDIR, QT_TRANSLATE_NOOP("Files", "Is a directory")},
+            {EIO, QT_TRANSLATE_NOOP("Files", "Input/output error")},
     };
     for (const Reason &reason : reasons) {
         if (reason.error == error)
-            return QCoreApplication::translate("MainWindow", reason.text);
+            return QCoreApplication::translate("Files", reason.text);
     }
     return qt_error_string(error);
 }
@@ -52,11 +52,11 @@ QString fileProblemText(const FileStatus &status)
     case FileStatus::Exists:
         return systemReason(EEXIST);
     case FileStatus::NotAFile:
-        return QCoreApplication::translate("MainWindow", "It is not a regular file");
+        return QCoreApplication::translate("Files", "It is not a regular file");
     case FileStatus::FolderIsLink:
-        return QCoreApplication::translate("MainWindow", "The folder is a symbolic link");
+        return QCoreApplication::translate("Files", "The folder is a symbolic link");
     case FileStatus::TooLarge:
-        return QCoreApplication::translate("MainWindow", "The file is larger than %1 MiB")
+        return QCoreApplication::translate("Files", "The file is larger than %1 MiB")
                 .arg(maximumConfigurationFileSize / (1024 * 1024));
     case FileStatus::SystemError:
         return systemReason(status.systemError);

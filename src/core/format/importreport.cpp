@@ -86,29 +86,29 @@ QString importSummary(const QString &fileName, const FileReading &reading)
         carriageReturns = carriageReturns || finding.kind == Finding::CarriageReturns;
         if (finding.kind != Finding::NotRecognised || ++unrecognised > quoted)
             continue;
-        lines << QCoreApplication::translate("MainWindow", "line %1: \"%2\"")
+        lines << QCoreApplication::translate("Findings", "line %1: \"%2\"")
                          .arg(finding.lineNumber)
                          .arg(shortened(finding.text));
     }
-    QString notRecognised = QCoreApplication::translate("MainWindow", "%n line(s) not recognised",
+    QString notRecognised = QCoreApplication::translate("Findings", "%n line(s) not recognised",
                                                         nullptr, unrecognised);
     if (unrecognised > quoted)
-        lines << QCoreApplication::translate("MainWindow", "and %1 more")
+        lines << QCoreApplication::translate("Findings", "and %1 more")
                          .arg(unrecognised - quoted);
     if (!lines.isEmpty())
         notRecognised += u" ("_s + lines.join(u", "_s) + u')';
     QString summary =
-            QCoreApplication::translate("MainWindow", "%1: %2, %3, %4.")
+            QCoreApplication::translate("Findings", "%1: %2, %3, %4.")
                     .arg(fileName,
-                         QCoreApplication::translate("MainWindow", "%n setting(s) read", nullptr,
+                         QCoreApplication::translate("Findings", "%n setting(s) read", nullptr,
                                                      count(true)),
-                         QCoreApplication::translate("MainWindow", "%n refused", nullptr,
+                         QCoreApplication::translate("Findings", "%n refused", nullptr,
                                                      count(false)),
                          notRecognised);
     if (carriageReturns)
         summary += u' '
                 + QCoreApplication::translate(
-                        "MainWindow",
+                        "Findings",
                         "The lines of this file end in CR alone: it is read as one line.");
     return summary;
 }
@@ -118,22 +118,22 @@ QString findingText(const Finding &finding)
     const OptionRow *row = finding.row < 0 ? nullptr : &optionCatalogue[finding.row];
     switch (finding.kind) {
     case Finding::NotRecognised:
-        return QCoreApplication::translate("MainWindow", "not recognised");
+        return QCoreApplication::translate("Findings", "not recognised");
     case Finding::Refused:
-        return QCoreApplication::translate("MainWindow", "\"%1\" refused (accepts %2)")
+        return QCoreApplication::translate("Findings", "\"%1\" refused (accepts %2)")
                 .arg(finding.text, acceptedValues(*row, ValueText::Line));
     case Finding::ReadInPart:
-        return QCoreApplication::translate("MainWindow", "\"%1\" read as %2")
+        return QCoreApplication::translate("Findings", "\"%1\" read as %2")
                 .arg(finding.text, fileValueText(*row, finding.value));
     case Finding::GivenAgain:
-        return QCoreApplication::translate("MainWindow",
+        return QCoreApplication::translate("Findings",
                                            "\"%1\" sets %2 again; line %3's value is replaced")
                 .arg(finding.text, optionName(*row))
                 .arg(finding.earlierLine);
     case Finding::CarriageReturns:
-        return QCoreApplication::translate("MainWindow", "lines end in CR alone; read as one line");
+        return QCoreApplication::translate("Findings", "lines end in CR alone; read as one line");
     case Finding::OutOfFormRange:
-        return QCoreApplication::translate("MainWindow", "%1 %2 is beyond what the form shows")
+        return QCoreApplication::translate("Findings", "%1 %2 is beyond what the form shows")
                 .arg(optionName(*row), fileValueText(*row, finding.value));
     }
     return {};

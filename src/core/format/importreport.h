@@ -8,7 +8,8 @@
 namespace Tessaro {
 
 // The report of an import: one entry per recognised line, in file order, and
-// a closing sentence. Its words are translated in context "MainWindow".
+// a closing sentence, translated as the main window's own words (context
+// "MainWindow"). The summary and the findings are the core's ("Findings").
 
 // The report's words, translated when made: made once per report, as a long
 // file has as many entries as lines.
