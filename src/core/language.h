@@ -13,8 +13,8 @@ namespace Tessaro {
 // The interface language the user chose: Default follows the system.
 enum class Language { Default, English, French };
 
-// One language the program offers. Adding one is a row here and its
-// translations/LanguageData_<code>.ts.
+// One language the program offers. Adding one is an enumerator above, a row
+// here (and the table's size) and its translations/LanguageData_<code>.ts.
 struct LanguageEntry
 {
     Language language;
