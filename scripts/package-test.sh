@@ -48,6 +48,9 @@ $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-reco
 desktop-file-validate /usr/share/applications/example.orvel.Tessaro.desktop
 appstreamcli validate --no-net /usr/share/metainfo/example.orvel.Tessaro.metainfo.xml >/dev/null
 echo "installed $package; desktop entry and AppStream data validate"
+# Bash finds the completion where bash-completion looks for it, by name.
+bash -c '. /usr/share/bash-completion/completions/tessaro-config && complete -p tessaro-config' \
+    >/dev/null || fail "no bash completion for tessaro-config"
 
 # A user of our own: nobody, with a home of its own, working in a third folder.
 home=$(mktemp -d) work=$(mktemp -d)

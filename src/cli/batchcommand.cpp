@@ -18,7 +18,7 @@ QList<QCommandLineOption> BatchCommand::options() const
 {
     return QList<QCommandLineOption>{
                    idsOption(),
-                   {u"out-dir"_s, u"The folder that receives a folder per unit."_s, u"DIR"_s},
+                   {u"out-dir"_s, u"The folder that receives a folder per unit."_s, folderValue},
                    {u"name"_s,
                     u"Each unit's folder name, %1 standing for the ID in three digits."_s,
                     u"PATTERN"_s, defaultUnitFolderPattern},

@@ -49,7 +49,7 @@ QList<QCommandLineOption> CardsCommand::options() const
                    {u"check"_s, u"Write nothing: compare each card with the form."_s},
                    {u"watch"_s,
                     u"The folder where cards are mounted, instead of the disk service."_s,
-                    u"DIR"_s},
+                    folderValue},
                    {u"no-eject"_s, u"Leave each card mounted once done with."_s},
            } + formOptions()
             << QCommandLineOption(u"force"_s, u"Replace a config.txt already on a card."_s);

@@ -90,7 +90,7 @@ Status Command::run(const QStringList &arguments)
               << u"\n\n"_s << parser.helpText().section(u"\n\n"_s, 1);
         return Fine;
     }
-    if (!takesFiles() && !parser.positionalArguments().isEmpty())
+    if (!takesFiles() && argumentWords().isEmpty() && !parser.positionalArguments().isEmpty())
         return complain(Failure,
                         u"%1: unexpected argument %2; see %3 %1 --help"_s.arg(
                                 m_name, parser.positionalArguments().constFirst(), program));
@@ -113,10 +113,10 @@ QList<QCommandLineOption> formOptions()
     return {
             {u"from"_s,
              u"Start from what an import of FILE leaves in the form; - reads standard input."_s,
-             u"FILE"_s},
+             fileValue},
             {u"set"_s, u"Set a row, spelled as in the file: VOLUME=20, INPUT01=FOLDER001."_s,
-             u"KEY=VALUE"_s},
-            {u"unset"_s, u"Untick a row: it is not written."_s, u"KEY"_s},
+             settingValue},
+            {u"unset"_s, u"Untick a row: it is not written."_s, keyValue},
     };
 }
 

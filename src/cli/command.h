@@ -54,10 +54,13 @@ public:
     // work. An option or argument the command does not take is a usage error.
     Status run(const QStringList &arguments);
 
-protected:
     virtual QList<QCommandLineOption> options() const = 0;
-    // The positional arguments it takes: none unless it says so.
+    // The positional arguments it takes: none unless it says so, files, or
+    // one of a few words.
     virtual bool takesFiles() const { return false; }
+    virtual QStringList argumentWords() const { return {}; }
+
+protected:
     virtual Status execute(const QCommandLineParser &parser) = 0;
 
 private:
@@ -65,6 +68,13 @@ private:
     QString m_synopsis;
     QString m_description;
 };
+
+// The value names that say what an option's value is, which completion
+// follows: a file, a folder, a row's KEY=VALUE, a row's key.
+inline constexpr QLatin1StringView fileValue{"FILE"};
+inline constexpr QLatin1StringView folderValue{"DIR"};
+inline constexpr QLatin1StringView settingValue{"KEY=VALUE"};
+inline constexpr QLatin1StringView keyValue{"KEY"};
 
 // The options shared by several commands.
 QCommandLineOption forceOption();

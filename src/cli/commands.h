@@ -2,6 +2,9 @@
 
 #include "cli/command.h"
 
+#include <memory>
+#include <vector>
+
 namespace Tessaro::Cli {
 
 // check FILE...: each file's report, as the window's import gives it.
@@ -10,9 +13,10 @@ class CheckCommand : public Command
 public:
     CheckCommand();
 
-protected:
     QList<QCommandLineOption> options() const override { return {}; }
     bool takesFiles() const override { return true; }
+
+protected:
     Status execute(const QCommandLineParser &parser) override;
 };
 
@@ -22,8 +26,9 @@ class GenerateCommand : public Command
 public:
     GenerateCommand();
 
-protected:
     QList<QCommandLineOption> options() const override;
+
+protected:
     Status execute(const QCommandLineParser &parser) override;
 };
 
@@ -33,8 +38,9 @@ class BatchCommand : public Command
 public:
     BatchCommand();
 
-protected:
     QList<QCommandLineOption> options() const override;
+
+protected:
     Status execute(const QCommandLineParser &parser) override;
 };
 
@@ -44,9 +50,10 @@ class CompareCommand : public Command
 public:
     CompareCommand();
 
-protected:
     QList<QCommandLineOption> options() const override;
     bool takesFiles() const override { return true; }
+
+protected:
     Status execute(const QCommandLineParser &parser) override;
 };
 
@@ -57,9 +64,27 @@ class CardsCommand : public Command
 public:
     CardsCommand();
 
-protected:
     QList<QCommandLineOption> options() const override;
+
+protected:
     Status execute(const QCommandLineParser &parser) override;
+};
+
+// completion bash: a script that completes this program's command lines in
+// bash, made from the commands' own options and the catalogue.
+class CompletionCommand : public Command
+{
+public:
+    explicit CompletionCommand(const std::vector<std::unique_ptr<Command>> &commands);
+
+    QList<QCommandLineOption> options() const override { return {}; }
+    QStringList argumentWords() const override { return {QStringLiteral("bash")}; }
+
+protected:
+    Status execute(const QCommandLineParser &parser) override;
+
+private:
+    const std::vector<std::unique_ptr<Command>> &m_commands;
 };
 
 } // namespace Tessaro::Cli

@@ -17,7 +17,7 @@ QList<QCommandLineOption> GenerateCommand::options() const
 {
     return formOptions() << QCommandLineOption({u"o"_s, u"output"_s},
                                                u"The file to write, - for standard output."_s,
-                                               u"FILE"_s, u"config.txt"_s)
+                                               fileValue, u"config.txt"_s)
                          << forceOption();
 }
 

@@ -55,6 +55,7 @@ Status dispatch(const QStringList &arguments)
     commands.push_back(std::make_unique<GenerateCommand>());
     commands.push_back(std::make_unique<BatchCommand>());
     commands.push_back(std::make_unique<CardsCommand>());
+    commands.push_back(std::make_unique<CompletionCommand>(commands));
     const QString first = arguments.value(1);
     if (first == u"-h" || first == u"--help" || first == u"--help-all")
         return usage(commands);
