@@ -18,12 +18,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSpinBox>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +45,8 @@ private slots:
     void failuresAreReported_data();
     void failuresAreReported();
     void generateForSeveralUnits();
+    void importRecent();
+    void compareWithFile();
 
 private:
     QAction *command(const QString &name) const { return action(window.get(), name); }
@@ -274,6 +278,84 @@ void TestConfigurationCommands::generateForSeveralUnits()
                     .match(shown.text);
     QVERIFY2(stopped.hasMatch(), qPrintable(shown.text));
     QCOMPARE(stopped.captured(2).toInt(), 9 + stopped.captured(1).toInt());
+}
+
+void TestConfigurationCommands::importRecent()
+{
+    QTemporaryDir folder;
+    const QString kept = folder.filePath(u"a&b.txt"_s);
+    const QString gone = folder.filePath(u"gone.txt"_s);
+    QVERIFY(writeFile(kept, "#VOLUME:20\r\n"));
+    auto *recent = named<QMenu>(window.get(), u"menu_Import_Recent"_s);
+    QVERIFY(!recent->menuAction()->isEnabled()); // none yet
+    // Generated, then imported: the newest first, kept for the next start.
+    ShownMessage shown;
+    QVERIFY(runCommand(command(generate), {chooseFile(gone), closeMessage(&shown)}));
+    QVERIFY(runCommand(command(import), {chooseFile(kept), closeMessage(&shown)}));
+    QVERIFY(QFile::remove(gone));
+    startWindow();
+    recent = named<QMenu>(window.get(), u"menu_Import_Recent"_s);
+    recent->popup(QPoint());
+    QStringList entries;
+    for (const QAction *entry : recent->actions())
+        entries << u"%1 %2 %3"_s.arg(entry->text(), entry->toolTip()).arg(entry->isEnabled());
+    const QString place = QDir::toNativeSeparators(folder.path());
+    QCOMPARE(entries, QStringList({u"&1 a&&b.txt %1 1"_s.arg(place),
+                                   u"&2 gone.txt %1 0"_s.arg(place), u"  1"_s,
+                                   u"&Clear List Clear List 1"_s}));
+    // An entry imports as Import does: the report, the form, the path.
+    setFormState(window.get(), formWith({u"#ID:99"_s}));
+    QVERIFY(runCommand(recent->actions().constFirst(), {closeMessage(&shown)}));
+    QCOMPARE(shown.text, Tessaro::importReport(Tessaro::readConfiguration("#VOLUME:20").recognised));
+    QCOMPARE(formState(window.get()), formWith({u"#VOLUME:20"_s}));
+    QCOMPARE(pathField(window.get())->text(), kept);
+    recent->hide();
+    recent->popup(QPoint());
+    recent->actions().constLast()->trigger();
+    recent->hide();
+    QVERIFY(!recent->menuAction()->isEnabled());
+}
+
+void TestConfigurationCommands::compareWithFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"config.txt"_s);
+    // VOLUME differs, INPUT01 is missing; a line the unit does not know.
+    QVERIFY(writeFile(path, "#ID:001\r\n#VOLUME:20\r\nhello\r\n"));
+    setFormState(window.get(), formWith({u"#ID:1"_s, u"#VOLUME:32"_s, u"#INPUT01:6"_s}));
+    const auto look = [](QWidget *dialog, QStringList *seen) {
+        *seen << named<QLabel>(dialog, u"label_Heading"_s)->text();
+        auto *rows = named<QTreeWidget>(dialog, u"treeWidget_Differences"_s);
+        for (int i = 0; rows->isVisible() && i < rows->topLevelItemCount(); ++i)
+            *seen << rows->topLevelItem(i)->text(0) + u" | "_s + rows->topLevelItem(i)->text(1)
+                            + u" | "_s + rows->topLevelItem(i)->text(2);
+        auto *findings = named<QListWidget>(dialog, u"listWidget_Findings"_s);
+        for (int i = 0; findings->isVisible() && i < findings->count(); ++i)
+            *seen << findings->item(i)->text();
+    };
+    QStringList seen;
+    ShownMessage report;
+    QVERIFY(runCommand(command(u"action_Compare_With_File"_s),
+                       {chooseFile(path),
+                        [&](QWidget *dialog) {
+                            look(dialog, &seen);
+                            named<QPushButton>(dialog, u"pushButton_Import"_s)->click();
+                        },
+                        closeMessage(&report)}));
+    QCOMPARE(formState(window.get()), formWith({u"#ID:1"_s, u"#VOLUME:20"_s}));
+    // Compared again, once imported: the same, and the dialog closes on Escape.
+    QVERIFY(runCommand(command(u"action_Compare_With_File"_s),
+                       {chooseFile(path), [&](QWidget *dialog) {
+                            look(dialog, &seen);
+                            QTest::keyClick(dialog, Qt::Key_Escape);
+                        }}));
+    QCOMPARE(seen, QStringList({u"config.txt and the form differ in these rows:"_s,
+                                u"Player digital volume (#VOLUME) | 20 | 32"_s,
+                                u"Input 1 function (#INPUT01) | not written | FOLDER000"_s,
+                                u"Line 3: not recognised"_s,
+                                u"The file and the form are the same."_s,
+                                u"Line 3: not recognised"_s}));
+    QCOMPARE(formState(window.get()), formWith({u"#ID:1"_s, u"#VOLUME:20"_s}));
 }
 
 QTEST_MAIN(TestConfigurationCommands)

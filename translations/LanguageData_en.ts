@@ -283,6 +283,53 @@
     </message>
 </context>
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare with File</source>
+        <translation>Compare with File</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In the file</translation>
+    </message>
+    <message>
+        <source>In the form</source>
+        <translation>In the form</translation>
+    </message>
+    <message>
+        <source>not written</source>
+        <translation>not written</translation>
+    </message>
+    <message>
+        <source>refused (line %1)</source>
+        <translation>refused (line %1)</translation>
+    </message>
+    <message>
+        <source>The file and the form are the same.</source>
+        <translation>The file and the form are the same.</translation>
+    </message>
+    <message>
+        <source>%1 and the form differ in these rows:</source>
+        <translation>%1 and the form differ in these rows:</translation>
+    </message>
+    <message>
+        <source>What the unit reads otherwise than the file says:</source>
+        <translation>What the unit reads otherwise than the file says:</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Import It</source>
+        <translation>&amp;Import It</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Read-only file system</source>
@@ -948,6 +995,18 @@
     <message>
         <source>Select &amp;All</source>
         <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Clear List</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;File...</source>
+        <translation>Compare with &amp;File...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Recent</source>
+        <translation>Import &amp;Recent</translation>
     </message>
 </context>
 <context>

@@ -283,6 +283,53 @@
     </message>
 </context>
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare with File</source>
+        <translation>Comparer avec un fichier</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Réglage</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>Dans le fichier</translation>
+    </message>
+    <message>
+        <source>In the form</source>
+        <translation>Dans le formulaire</translation>
+    </message>
+    <message>
+        <source>not written</source>
+        <translation>non écrit</translation>
+    </message>
+    <message>
+        <source>refused (line %1)</source>
+        <translation>refusé (ligne %1)</translation>
+    </message>
+    <message>
+        <source>The file and the form are the same.</source>
+        <translation>Le fichier et le formulaire sont identiques.</translation>
+    </message>
+    <message>
+        <source>%1 and the form differ in these rows:</source>
+        <translation>%1 et le formulaire diffèrent sur ces réglages :</translation>
+    </message>
+    <message>
+        <source>What the unit reads otherwise than the file says:</source>
+        <translation>Ce que l&apos;unité lit autrement que le fichier ne le dit :</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>&amp;Import It</source>
+        <translation>L&apos;&amp;importer</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Read-only file system</source>
@@ -948,6 +995,18 @@
     <message>
         <source>Select &amp;All</source>
         <translation>Tout &amp;sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Vider la liste</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;File...</source>
+        <translation>Comparer avec un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Recent</source>
+        <translation>Importer un fichier &amp;récent</translation>
     </message>
 </context>
 <context>

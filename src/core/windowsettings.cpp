@@ -255,4 +255,31 @@ void WindowSettings::save() const
     writeFile(m_path, windowSettingsText(m_values), Existing::Replace);
 }
 
+namespace {
+const QString recentFilesKey = u"recent/files"_s;
+} // namespace
+
+QStringList recentFiles()
+{
+    return WindowSettings().value(recentFilesKey).toStringList().mid(0, recentFileCount);
+}
+
+void rememberRecentFile(const QString &path)
+{
+    WindowSettings settings;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList files = settings.value(recentFilesKey).toStringList();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    settings.setValue(recentFilesKey, files.mid(0, recentFileCount));
+    settings.save();
+}
+
+void clearRecentFiles()
+{
+    WindowSettings settings;
+    settings.setValue(recentFilesKey, QStringList());
+    settings.save();
+}
+
 } // namespace Tessaro

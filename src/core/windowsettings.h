@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 namespace Tessaro {
@@ -45,5 +46,12 @@ private:
     QString m_path;
     WindowValues m_values;
 };
+
+// The configuration files last imported or generated, newest first, each
+// once, at most recentFileCount of them, kept in window.conf.
+inline constexpr int recentFileCount = 8;
+QStringList recentFiles();
+void rememberRecentFile(const QString &path);
+void clearRecentFiles();
 
 } // namespace Tessaro

@@ -73,7 +73,7 @@ QString chooseFileToGenerate(QWidget *parent)
     return lastConfigurationPath;
 }
 
-void generateFile(QWidget *parent, const QString &path, const FormSettings &settings)
+bool generateFile(QWidget *parent, const QString &path, const FormSettings &settings)
 {
     QMessageBox box(parent);
     box.setWindowTitle(QCoreApplication::translate("MainWindow", "Generate Configuration File"));
@@ -95,6 +95,7 @@ void generateFile(QWidget *parent, const QString &path, const FormSettings &sett
         box.setIcon(QMessageBox::Warning);
     }
     box.exec();
+    return written.ok();
 }
 
 QString chooseFileToImport(QWidget *parent)

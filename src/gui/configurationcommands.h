@@ -20,8 +20,8 @@ namespace Tessaro {
 // or an empty text when the user cancelled.
 QString chooseFileToGenerate(QWidget *parent);
 
-// Writes the form to path and reports how it went.
-void generateFile(QWidget *parent, const QString &path, const FormSettings &settings);
+// Writes the form to path and reports how it went; whether it was written.
+bool generateFile(QWidget *parent, const QString &path, const FormSettings &settings);
 
 // The open dialog, starting from lastConfigurationPath. Gives the chosen
 // path, now lastConfigurationPath, or an empty text when the user cancelled.

@@ -1,12 +1,13 @@
 #include "gui/mainwindow.h"
 
-#include "gui/about/aboutwindows.h"
-#include "gui/about/supportlinks.h"
-#include "core/preferences.h"
-#include "core/windowsettings.h"
-#include "gui/configurationcommands.h"
 #include "core/format/configurationfile.h"
 #include "core/format/importreport.h"
+#include "core/preferences.h"
+#include "core/windowsettings.h"
+#include "gui/about/aboutwindows.h"
+#include "gui/about/supportlinks.h"
+#include "gui/configurationcommands.h"
+#include "gui/dialogs/comparedialog.h"
 #include "gui/elidinglabel.h"
 #include "gui/formhistory.h"
 #include "gui/mainwindowform.h"
@@ -14,10 +15,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDockWidget>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
@@ -51,6 +54,7 @@ MainWindow::MainWindow(QWidget *parent)
              &MainWindow::unselectAllOptions},
             {ui->action_Generate_For_Several_Units, nullptr, &MainWindow::generateForSeveralUnits},
             {ui->action_Write_To_Cards, nullptr, &MainWindow::writeToCards},
+            {ui->action_Compare_With_File, nullptr, &MainWindow::compareWithFile},
     };
     for (const auto &[menu, toolBar, command] : commands) {
         for (QAction *action : {menu, toolBar}) {
@@ -58,6 +62,8 @@ MainWindow::MainWindow(QWidget *parent)
                 connect(action, &QAction::triggered, this, command);
         }
     }
+    connect(ui->menu_Import_Recent, &QMenu::aboutToShow, this, &MainWindow::fillRecentFiles);
+    enableRecentFiles();
     connect(ui->action_Quit, &QAction::triggered, this, &QWidget::close);
     connect(ui->action_About, &QAction::triggered, this, &showAboutWindow);
     connect(ui->actionContact_Technical_Support, &QAction::triggered, this, &sendSupportRequest);
@@ -255,11 +261,7 @@ void MainWindow::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     // Imported as File > Import would after its dialog, once the drop has
     // ended: the report box must not hold the dragging program.
-    QTimer::singleShot(0, this, [this, path] {
-        Tessaro::lastConfigurationPath = path;
-        showPath(path);
-        readConfigurationFile(path);
-    });
+    QTimer::singleShot(0, this, [this, path] { importFile(path); });
 }
 
 QString MainWindow::droppedFile(const QMimeData *data)
@@ -338,14 +340,22 @@ void MainWindow::generateConfigurationFile()
 
 void MainWindow::writeConfigurationFile(const QString &path)
 {
-    Tessaro::generateFile(this, path, ui->form->settings());
+    if (Tessaro::generateFile(this, path, ui->form->settings())) {
+        Tessaro::rememberRecentFile(path);
+        enableRecentFiles();
+    }
 }
 
 void MainWindow::importConfigurationFile()
 {
     const QString path = Tessaro::chooseFileToImport(this);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        importFile(path);
+}
+
+void MainWindow::importFile(const QString &path)
+{
+    Tessaro::lastConfigurationPath = path;
     showPath(path);
     readConfigurationFile(path);
 }
@@ -365,7 +375,50 @@ void MainWindow::readConfigurationFile(const QString &path)
                 ui->label_Summary->setText(Tessaro::importSummary(name, reading));
                 ui->frame_Summary->show();
             });
+    Tessaro::rememberRecentFile(path);
+    enableRecentFiles();
     Tessaro::showImportReport(this, *reading);
+}
+
+void MainWindow::fillRecentFiles()
+{
+    QMenu *menu = ui->menu_Import_Recent;
+    menu->clear();
+    const QStringList files = Tessaro::recentFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QFileInfo file(files[i]);
+        QAction *entry = menu->addAction(
+                u"&%1 %2"_s.arg(i + 1).arg(file.fileName().replace(u'&', u"&&"_s)));
+        entry->setToolTip(QDir::toNativeSeparators(file.absolutePath()));
+        entry->setEnabled(file.isFile());
+        connect(entry, &QAction::triggered, this, [this, path = files[i]] { importFile(path); });
+    }
+    menu->addSeparator();
+    QAction *clear = menu->addAction(QCoreApplication::translate("MainWindow", "&Clear List"));
+    clear->setObjectName(u"action_Clear_Recent"_s);
+    connect(clear, &QAction::triggered, this, [this] {
+        Tessaro::clearRecentFiles();
+        enableRecentFiles();
+    });
+}
+
+void MainWindow::enableRecentFiles()
+{
+    ui->menu_Import_Recent->menuAction()->setEnabled(!Tessaro::recentFiles().isEmpty());
+}
+
+void MainWindow::compareWithFile()
+{
+    ui->form->settleValueEdits();
+    const QString path = Tessaro::chooseFileToImport(this);
+    if (path.isEmpty())
+        return;
+    const std::optional<Tessaro::FileReading> reading = Tessaro::readFileToImport(this, path);
+    if (!reading)
+        return;
+    CompareDialog dialog(path, *reading, ui->form->settings(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        importFile(path);
 }
 
 void MainWindow::generateForSeveralUnits()

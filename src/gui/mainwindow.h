@@ -67,7 +67,14 @@ private:
     void generateConfigurationFile();
     void writeConfigurationFile(const QString &path);
     void importConfigurationFile();
+    // Imports the file at path as Import does once its dialog has chosen it.
+    void importFile(const QString &path);
     void readConfigurationFile(const QString &path);
+    // Import Recent: its entries made as it opens, greyed out when no longer
+    // there; the submenu greyed out while it has none.
+    void fillRecentFiles();
+    void enableRecentFiles();
+    void compareWithFile();
     void generateForSeveralUnits();
     void writeToCards();
 

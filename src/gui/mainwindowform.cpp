@@ -61,6 +61,8 @@ const ActionEntry actionEntries[] = {
         {&MainWindow::action_Import_Configuration_File, "action_Import_Configuration_File",
          QT_TRANSLATE_NOOP("MainWindow", "&Import Configuration File"), "Ctrl+O", "folder_page.png",
          false},
+        {&MainWindow::action_Compare_With_File, "action_Compare_With_File",
+         QT_TRANSLATE_NOOP("MainWindow", "Compare with &File..."), nullptr, nullptr, false},
         {&MainWindow::action_Generate_Configuration_File_ToolBar,
          "action_Generate_Configuration_File_ToolBar",
          QT_TRANSLATE_NOOP("MainWindow", "&Generate Configuration File"), nullptr, "cog_edit.png",
@@ -193,6 +195,10 @@ void MainWindow::setupUi(QMainWindow *window)
     menuFile = new QMenu(menuBar);
     menuFile->setObjectName("menuFile"_L1);
     menuFile->setFont(font);
+    menu_Import_Recent = new QMenu(menuFile);
+    menu_Import_Recent->setObjectName("menu_Import_Recent"_L1);
+    menu_Import_Recent->setFont(font);
+    menu_Import_Recent->setToolTipsVisible(true); // each entry's folder
     menu_Edit = new QMenu(menuBar);
     menu_Edit->setObjectName("menu_Edit"_L1);
     menu_Edit->setFont(font);
@@ -241,6 +247,8 @@ void MainWindow::setupUi(QMainWindow *window)
     menuFile->addAction(action_Generate_For_Several_Units);
     menuFile->addAction(action_Write_To_Cards);
     menuFile->addAction(action_Import_Configuration_File);
+    menuFile->addMenu(menu_Import_Recent);
+    menuFile->addAction(action_Compare_With_File);
     menuFile->addSeparator();
     menuFile->addAction(actionDefault_settings);
     menuFile->addSeparator();
@@ -284,6 +292,7 @@ void MainWindow::retranslateUi()
     label_Generate_Path->setPath(QString());
     label_Generate_Path->setAccessibleName(nameFromLabel(label->text()));
     menuFile->setTitle(QCoreApplication::translate("MainWindow", "&File"));
+    menu_Import_Recent->setTitle(QCoreApplication::translate("MainWindow", "Import &Recent"));
     menu_Edit->setTitle(QCoreApplication::translate("MainWindow", "&Edit"));
     menu_View->setTitle(QCoreApplication::translate("MainWindow", "&View"));
     // The dock names its action after its title: the action's own text after.

@@ -40,6 +40,7 @@ public:
     QAction *action_Generate_For_Several_Units = nullptr;
     QAction *action_Write_To_Cards = nullptr;
     QAction *action_Import_Configuration_File = nullptr;
+    QAction *action_Compare_With_File = nullptr;
     QAction *action_Generate_Configuration_File_ToolBar = nullptr;
     QAction *action_Import_Configuration_File_Toolbar = nullptr;
     QAction *actionDefault_settings = nullptr;
@@ -63,6 +64,7 @@ public:
     PathLabel *label_Generate_Path = nullptr;
     QMenuBar *menuBar = nullptr;
     QMenu *menuFile = nullptr;
+    QMenu *menu_Import_Recent = nullptr; // filled each time it opens
     QMenu *menu_Edit = nullptr;
     QMenu *menu_View = nullptr;
     QMenu *menu_Languages = nullptr;
