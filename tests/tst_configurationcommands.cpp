@@ -153,6 +153,7 @@ void TestConfigurationCommands::importFillsTheFormAndReports()
         QApplication::sendEvent(target, &enter);
         QVERIFY(enter.isAccepted());
         QApplication::sendEvent(target, &drop);
+        QVERIFY(drop.isAccepted()); // the dragging program is told it was taken
     };
     QVERIFY(how == u"drop" ? runCommand(dropFile, {inspect})
                            : runCommand(command(import), {chooseFile(path), inspect}));
