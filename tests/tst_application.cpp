@@ -66,6 +66,16 @@ void TestApplication::preferences()
     const QByteArray text = windowSettingsText(kept);
     QCOMPARE(text, readAll(old));
     QCOMPARE(windowSettingsText(parseWindowSettings(text + "x=@Size(nan 0)\n;y=1\nz\n=x\n")), text);
+    QCOMPARE(parseWindowSettings("[recent]\n files = /a \t, /b \n"),
+             (WindowValues{{u"recent/files"_s, QStringList{u"/a"_s, u"/b"_s}}}));
+    // The recent files: newest first, each once, the oldest dropped.
+    for (int i = 0; i <= recentFileCount; ++i)
+        rememberRecentFile(folder.filePath(QString::number(i)));
+    rememberRecentFile(folder.filePath(u"4"_s));
+    QCOMPARE(recentFiles().join(u' ').remove(folder.path() + u'/'), u"4 8 7 6 5 3 2 1"_s);
+    clearRecentFiles();
+    QCOMPARE(recentFiles(), QStringList());
+    QFile::remove(WindowSettings().path());
 }
 
 void TestApplication::writesOnlyWhatItMay_data()

@@ -78,7 +78,11 @@ void TestConfigurationFormat::readsLineByLine()
                                      "given again, replacing line", "CR alone",
                                      "beyond the form, which shows"};
         for (const Finding &finding : reading.findings)
-            transcript << u"-- line %1: %2 %3"_s.arg(finding.lineNumber)
+            transcript << u"-- line %1%2: %3 %4"_s.arg(finding.lineNumber)
+                                  .arg(finding.row < 0
+                                               ? QString()
+                                               : u" ("_s + optionName(optionCatalogue[finding.row])
+                                                       + u')')
                                   .arg(QLatin1StringView(kinds[finding.kind]))
                                   .arg(finding.kind == Finding::GivenAgain ? finding.earlierLine
                                                                            : finding.value)

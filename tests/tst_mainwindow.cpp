@@ -21,6 +21,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QToolButton>
 #include <QToolBar>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -252,6 +253,10 @@ void TestMainWindow::everyChangeIsUndone()
         QTest::keySequence(window.get(), QKeySequence(u"Ctrl+Shift+Z"_s));
     QCOMPARE(formState(window.get()), redone);
     QCOMPARE(marked(), commands.contains(u"action_Import_Configuration_File"_s));
+    if (marked()) { // until its close button is pressed
+        named<QToolButton>(window.get(), u"toolButton_CloseSummary"_s)->click();
+        QVERIFY(named(window.get(), u"frame_Summary"_s)->isHidden());
+    }
 }
 
 QTEST_MAIN(TestMainWindow)
