@@ -60,6 +60,9 @@ void TestCardsDialog::cardsOneAtATime()
         QVERIFY(logSays(4, u"unit 005  B (B)  written and verified"_s));
         QCOMPARE(log->item(2)->text().section(u"  "_s, 1),
                  u"unit 004  A (A)  written and verified"_s);
+        QTRY_COMPARE(named<QLabel>(dialog, u"label_Status"_s)->text(),
+                     u"Unit 5 written and verified. Eject the card, then remove it. Insert the "
+                     u"card for unit 6."_s);
         dialog->close();
     };
     QString question;
