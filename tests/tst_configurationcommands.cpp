@@ -311,7 +311,8 @@ void TestConfigurationCommands::importRecent()
     QCOMPARE(formState(window.get()), formWith({u"#VOLUME:20"_s}));
     QCOMPARE(pathField(window.get())->text(), kept);
     recent->hide();
-    recent->popup(QPoint());
+    recent->popup(QPoint()); // opened again: made afresh, nothing twice
+    QCOMPARE(recent->actions().size(), entries.size());
     recent->actions().constLast()->trigger();
     recent->hide();
     QVERIFY(!recent->menuAction()->isEnabled());
