@@ -192,25 +192,19 @@ void MainWindow::setupUi(QMainWindow *window)
     menuBar = new QMenuBar(window);
     menuBar->setObjectName("menuBar"_L1);
     menuBar->setFont(font);
-    menuFile = new QMenu(menuBar);
-    menuFile->setObjectName("menuFile"_L1);
-    menuFile->setFont(font);
-    menu_Import_Recent = new QMenu(menuFile);
-    menu_Import_Recent->setObjectName("menu_Import_Recent"_L1);
-    menu_Import_Recent->setFont(font);
+    const auto newMenu = [&font](QWidget *parent, const char *name) {
+        auto *menu = new QMenu(parent);
+        menu->setObjectName(QLatin1StringView(name));
+        menu->setFont(font);
+        return menu;
+    };
+    menuFile = newMenu(menuBar, "menuFile");
+    menu_Import_Recent = newMenu(menuFile, "menu_Import_Recent");
     menu_Import_Recent->setToolTipsVisible(true); // each entry's folder
-    menu_Edit = new QMenu(menuBar);
-    menu_Edit->setObjectName("menu_Edit"_L1);
-    menu_Edit->setFont(font);
-    menu_View = new QMenu(menuBar);
-    menu_View->setObjectName("menu_View"_L1);
-    menu_View->setFont(font);
-    menu_Languages = new QMenu(menuBar);
-    menu_Languages->setObjectName("menu_Languages"_L1);
-    menu_Languages->setFont(font);
-    menu_Help = new QMenu(menuBar);
-    menu_Help->setObjectName("menu_Help"_L1);
-    menu_Help->setFont(font);
+    menu_Edit = newMenu(menuBar, "menu_Edit");
+    menu_View = newMenu(menuBar, "menu_View");
+    menu_Languages = newMenu(menuBar, "menu_Languages");
+    menu_Help = newMenu(menuBar, "menu_Help");
     window->setMenuBar(menuBar);
 
     statusBar = new QStatusBar(window);
