@@ -63,7 +63,7 @@ MainWindow::MainWindow(QWidget *parent)
         }
     }
     connect(ui->menu_Import_Recent, &QMenu::aboutToShow, this, &MainWindow::fillRecentFiles);
-    enableRecentFiles();
+    ui->menu_Import_Recent->menuAction()->setEnabled(!Tessaro::recentFiles().isEmpty());
     connect(ui->action_Quit, &QAction::triggered, this, &QWidget::close);
     connect(ui->action_About, &QAction::triggered, this, &showAboutWindow);
     connect(ui->actionContact_Technical_Support, &QAction::triggered, this, &sendSupportRequest);
@@ -341,8 +341,7 @@ void MainWindow::generateConfigurationFile()
 void MainWindow::writeConfigurationFile(const QString &path)
 {
     if (Tessaro::generateFile(this, path, ui->form->settings())) {
-        Tessaro::rememberRecentFile(path);
-        enableRecentFiles();
+        rememberRecentFile(path);
     }
 }
 
@@ -375,8 +374,7 @@ void MainWindow::readConfigurationFile(const QString &path)
                 ui->label_Summary->setText(Tessaro::importSummary(name, reading));
                 ui->frame_Summary->show();
             });
-    Tessaro::rememberRecentFile(path);
-    enableRecentFiles();
+    rememberRecentFile(path);
     Tessaro::showImportReport(this, *reading);
 }
 
@@ -398,13 +396,14 @@ void MainWindow::fillRecentFiles()
     clear->setObjectName(u"action_Clear_Recent"_s);
     connect(clear, &QAction::triggered, this, [this] {
         Tessaro::clearRecentFiles();
-        enableRecentFiles();
+        ui->menu_Import_Recent->menuAction()->setEnabled(false);
     });
 }
 
-void MainWindow::enableRecentFiles()
+void MainWindow::rememberRecentFile(const QString &path)
 {
-    ui->menu_Import_Recent->menuAction()->setEnabled(!Tessaro::recentFiles().isEmpty());
+    Tessaro::rememberRecentFile(path);
+    ui->menu_Import_Recent->menuAction()->setEnabled(true);
 }
 
 void MainWindow::compareWithFile()

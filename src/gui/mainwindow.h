@@ -73,7 +73,7 @@ private:
     // Import Recent: its entries made as it opens, greyed out when no longer
     // there; the submenu greyed out while it has none.
     void fillRecentFiles();
-    void enableRecentFiles();
+    void rememberRecentFile(const QString &path);
     void compareWithFile();
     void generateForSeveralUnits();
     void writeToCards();
