@@ -400,13 +400,6 @@
             <numerusform>%n settings read</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n refused</source>
-        <translation>
-            <numerusform>%n refused</numerusform>
-            <numerusform>%n refused</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The lines of this file end in CR alone: it is read as one line.</source>
         <translation>The lines of this file end in CR alone: it is read as one line.</translation>
@@ -434,6 +427,13 @@
     <message>
         <source>%1 %2 is beyond what the form shows</source>
         <translation>%1 %2 is beyond what the form shows</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <translation>
+            <numerusform>%n line refused</numerusform>
+            <numerusform>%n lines refused</numerusform>
+        </translation>
     </message>
 </context>
 <context>

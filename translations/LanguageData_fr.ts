@@ -400,13 +400,6 @@
             <numerusform>%n réglages lus</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n refused</source>
-        <translation>
-            <numerusform>%n refusé</numerusform>
-            <numerusform>%n refusés</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The lines of this file end in CR alone: it is read as one line.</source>
         <translation>Les lignes de ce fichier se terminent par un CR seul&#xa0;: il est lu comme une seule ligne.</translation>
@@ -434,6 +427,13 @@
     <message>
         <source>%1 %2 is beyond what the form shows</source>
         <translation>%1 à %2 dépasse ce que le formulaire affiche</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <translation>
+            <numerusform>%n ligne refusée</numerusform>
+            <numerusform>%n lignes refusées</numerusform>
+        </translation>
     </message>
 </context>
 <context>

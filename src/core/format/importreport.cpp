@@ -70,14 +70,16 @@ QString importReport(const QList<RecognisedLine> &lines)
 
 QString importSummary(const QString &fileName, const FileReading &reading)
 {
-    // Settings are counted by row: a row takes the value of one line, or
-    // refuses every line that names it.
+    // Settings are rows, as the form has them; refusals are lines, as the
+    // report lists them, so a row that took one line's value and refused
+    // another's counts in both.
     const ImportedRows rows = importedRows(reading.recognised);
-    const auto count = [&rows](bool read) {
-        return int(std::count_if(rows.begin(), rows.end(), [read](const ImportedRow &row) {
-            return row.named && row.taken.has_value() == read;
-        }));
-    };
+    const int read = int(std::count_if(rows.begin(), rows.end(), [](const ImportedRow &row) {
+        return row.taken.has_value();
+    }));
+    const int refused =
+            int(std::count_if(reading.recognised.begin(), reading.recognised.end(),
+                              [](const RecognisedLine &line) { return !line.accepted; }));
     constexpr int quoted = 3;
     QStringList lines;
     int unrecognised = 0;
@@ -101,9 +103,9 @@ QString importSummary(const QString &fileName, const FileReading &reading)
             QCoreApplication::translate("Findings", "%1: %2, %3, %4.")
                     .arg(fileName,
                          QCoreApplication::translate("Findings", "%n setting(s) read", nullptr,
-                                                     count(true)),
-                         QCoreApplication::translate("Findings", "%n refused", nullptr,
-                                                     count(false)),
+                                                     read),
+                         QCoreApplication::translate("Findings", "%n line(s) refused", nullptr,
+                                                     refused),
                          notRecognised);
     if (carriageReturns)
         summary += u' '

@@ -37,10 +37,11 @@ QString importConclusion();
 QString importReport(const QList<RecognisedLine> &lines);
 
 // What an import found, in one sentence: "config.txt: 20 settings read, 2
-// refused, 1 line not recognised (line 7: "VOLUME:20")." Settings are rows:
-// read when a line's value was taken, refused when every line naming the row
-// was. Up to three unrecognised lines are quoted. A file whose lines end in
-// CR alone gets a second sentence saying so.
+// lines refused, 1 line not recognised (line 7: "VOLUME:20")." The settings
+// read are rows that took a line's value; the refused and unrecognised are
+// lines, a refused line counting even where another line set its row. Up to
+// three unrecognised lines are quoted. A file whose lines end in CR alone
+// gets a second sentence saying so.
 QString importSummary(const QString &fileName, const FileReading &reading);
 
 // A finding in a few words, as the command line and the cards' log report
