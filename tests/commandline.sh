@@ -23,7 +23,7 @@ cp "$data/set-config.txt" kept.txt
 printf '; unit 5\n#ID:5\n\n#POWER:7\n#ID:5x\n' >error.txt
 printf '' >empty.txt
 printf 'root:x:0:0:root:/root:/bin/sh\n\n' >passwd.txt
-printf '#POWER:\033]0;x\007\n' >escapes.txt
+printf '#POWER:\033]0;x\007\n#POWER:1\342\200\256 7\363\240\201\201\n' >escapes.txt
 mkfifo fifo.txt
 head -c 1048576 /dev/zero | tr '\0' '#' >whole.txt
 { cat whole.txt; echo; } >big.txt

@@ -45,19 +45,6 @@ Output &out()
     return output;
 }
 
-QString printable(const QString &text)
-{
-    QString shown;
-    shown.reserve(text.size());
-    for (QChar c : text) {
-        if (c.category() == QChar::Other_Control)
-            shown += u"\\x%1"_s.arg(c.unicode(), 2, 16, QChar(u'0'));
-        else
-            shown += c;
-    }
-    return shown;
-}
-
 Status complain(Status status, const QString &message)
 {
     QTextStream(stderr) << QCoreApplication::applicationName() << ": " << printable(message)

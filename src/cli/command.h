@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/displaytext.h" // printable(), for all that a command prints
 #include "core/format/configurationformat.h"
 
 #include <QCommandLineOption>
@@ -90,10 +91,6 @@ std::optional<std::pair<int, int>> unitIds(const QCommandLineParser &parser);
 // once said why, when the options make no form; status is then the exit
 // status, else Findings when --from had findings.
 std::optional<FormSettings> formFromOptions(const QCommandLineParser &parser, Status &status);
-
-// Text from a file or the command line as a terminal may show it: control
-// characters, which could move the cursor or retitle the window, as \xNN.
-QString printable(const QString &text);
 
 // How a file is named in messages: "-" is standard input.
 QString displayName(const QString &path);
