@@ -160,6 +160,32 @@ Status CompletionCommand::execute(const QCommandLineParser &parser)
     done
 }
 
+# COMPREPLY from the files (-f) or folders (-d) whose names begin with the
+# word being completed, read as bash will read it: quotes and backslashes
+# taken away, variables expanded, a quote left open closed ("conf\ d",
+# "'conf d", "$HOME/c"); a word that would run a command is taken as typed.
+# Where bash edits its lines, compgen takes quoting away once more, as
+# readline does, and elsewhere not: the name is tried quoted, a leading ~
+# left for compgen to expand, then as it is. bash quotes the names offered.
+%2_files()
+{
+    local name=$cur quoted end
+    case $cur in
+    *'$('* | *'`'* | *'<('* | *'>('*) ;;
+    *)
+        for end in '' "'" '"'; do
+            eval "name=''$cur$end" 2>/dev/null && break
+        done
+        ;;
+    esac
+    case $name in
+    \~*) printf -v quoted '~%q' "${name:1}" ;;
+    *) printf -v quoted %q "$name" ;;
+    esac
+    compopt -o filenames 2>/dev/null
+    %2_reply "$kept" < <(compgen "$1" -- "$quoted" || compgen "$1" -- "$name")
+}
+
 %2()
 {
     local -a words=("${COMP_WORDS[@]:0:$COMP_CWORD}")
@@ -196,11 +222,9 @@ Status CompletionCommand::execute(const QCommandLineParser &parser)
         %2_reply "$kept" < <(compgen -W "${values[*]}" -- "$cur")
     elif %2_in "$valued" "$before"; then
         if %2_in "$files" "$before"; then
-            compopt -o filenames 2>/dev/null
-            %2_reply "$kept" < <(compgen -f -- "$cur")
+            %2_files -f
         elif %2_in "$folders" "$before"; then
-            compopt -o filenames 2>/dev/null
-            %2_reply "$kept" < <(compgen -d -- "$cur")
+            %2_files -d
         elif %2_in "$settings" "$before"; then
             compopt -o nospace 2>/dev/null
             %2_reply "$kept" < <(compgen -W '%6' -- "$cur")
@@ -212,8 +236,7 @@ Status CompletionCommand::execute(const QCommandLineParser &parser)
     elif [[ $cur == -* || $arguments != files ]]; then
         %2_reply "$kept" < <(compgen -W "$options $arguments" -- "$cur")
     else
-        compopt -o filenames 2>/dev/null
-        %2_reply "$kept" < <(compgen -f -- "$cur")
+        %2_files -f
     fi
 }
 complete -F %2 %1
