@@ -285,7 +285,7 @@ void TestConfigurationCommands::importRecent()
 {
     QTemporaryDir folder;
     const QString kept = folder.filePath(u"a&b.txt"_s);
-    const QString gone = folder.filePath(u"gone.txt"_s);
+    const QString gone = folder.filePath(u"gone\t.txt"_s);
     QVERIFY(writeFile(kept, "#VOLUME:20\r\n"));
     auto *recent = named<QMenu>(window.get(), u"menu_Import_Recent"_s);
     QVERIFY(!recent->menuAction()->isEnabled()); // none yet
@@ -302,7 +302,7 @@ void TestConfigurationCommands::importRecent()
         entries << u"%1 %2 %3"_s.arg(entry->text(), entry->toolTip()).arg(entry->isEnabled());
     const QString place = QDir::toNativeSeparators(folder.path());
     QCOMPARE(entries, QStringList({u"&1 a&&b.txt %1 1"_s.arg(place),
-                                   u"&2 gone.txt %1 0"_s.arg(place), u"  1"_s,
+                                   u"&2 gone\\x09.txt %1 0"_s.arg(place), u"  1"_s,
                                    u"&Clear List Clear List 1"_s}));
     // An entry imports as Import does: the report, the form, the path.
     setFormState(window.get(), formWith({u"#ID:99"_s}));

@@ -1,5 +1,6 @@
 #include "gui/mainwindow.h"
 
+#include "core/displaytext.h"
 #include "core/format/configurationfile.h"
 #include "core/format/importreport.h"
 #include "core/preferences.h"
@@ -385,9 +386,10 @@ void MainWindow::fillRecentFiles()
     const QStringList files = Tessaro::recentFiles();
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QFileInfo file(files[i]);
-        QAction *entry = menu->addAction(
-                u"&%1 %2"_s.arg(i + 1).arg(file.fileName().replace(u'&', u"&&"_s)));
-        entry->setToolTip(QDir::toNativeSeparators(file.absolutePath()));
+        // A tab in a name would start the shortcut column, a newline a line.
+        QAction *entry = menu->addAction(u"&%1 %2"_s.arg(i + 1).arg(
+                Tessaro::printable(file.fileName()).replace(u'&', u"&&"_s)));
+        entry->setToolTip(Tessaro::printable(QDir::toNativeSeparators(file.absolutePath())));
         entry->setEnabled(file.isFile());
         connect(entry, &QAction::triggered, this, [this, path = files[i]] { importFile(path); });
     }
