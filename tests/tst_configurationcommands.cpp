@@ -354,9 +354,9 @@ void TestConfigurationCommands::compareWithFile()
     QCOMPARE(seen, QStringList({u"config.txt and the form differ in these rows:"_s,
                                 u"Player digital volume (#VOLUME) | 20 | 32"_s,
                                 u"Input 1 function (#INPUT01) | not written | FOLDER000"_s,
-                                u"Line 3: not recognised"_s,
+                                u"Line 3: \"hello\" not recognised"_s,
                                 u"The file and the form are the same."_s,
-                                u"Line 3: not recognised"_s}));
+                                u"Line 3: \"hello\" not recognised"_s}));
     QCOMPARE(formState(window.get()), formWith({u"#ID:1"_s, u"#VOLUME:20"_s}));
 }
 

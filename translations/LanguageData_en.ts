@@ -405,10 +405,6 @@
         <translation>The lines of this file end in CR alone: it is read as one line.</translation>
     </message>
     <message>
-        <source>not recognised</source>
-        <translation>not recognised</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; refused (accepts %2)</source>
         <translation>&quot;%1&quot; refused (accepts %2)</translation>
     </message>
@@ -434,6 +430,10 @@
             <numerusform>%n line refused</numerusform>
             <numerusform>%n lines refused</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not recognised</source>
+        <translation>&quot;%1&quot; not recognised</translation>
     </message>
 </context>
 <context>

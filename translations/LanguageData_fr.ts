@@ -405,10 +405,6 @@
         <translation>Les lignes de ce fichier se terminent par un CR seul&#xa0;: il est lu comme une seule ligne.</translation>
     </message>
     <message>
-        <source>not recognised</source>
-        <translation>non reconnue</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; refused (accepts %2)</source>
         <translation>«&#xa0;%1&#xa0;» refusée (accepte %2)</translation>
     </message>
@@ -434,6 +430,10 @@
             <numerusform>%n ligne refusée</numerusform>
             <numerusform>%n lignes refusées</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not recognised</source>
+        <translation>«&#xa0;%1&#xa0;» non reconnue</translation>
     </message>
 </context>
 <context>

@@ -120,7 +120,8 @@ QString findingText(const Finding &finding)
     const OptionRow *row = finding.row < 0 ? nullptr : &optionCatalogue[finding.row];
     switch (finding.kind) {
     case Finding::NotRecognised:
-        return QCoreApplication::translate("Findings", "not recognised");
+        return QCoreApplication::translate("Findings", "\"%1\" not recognised")
+                .arg(shortened(finding.text));
     case Finding::Refused:
         return QCoreApplication::translate("Findings", "\"%1\" refused (accepts %2)")
                 .arg(finding.text, acceptedValues(*row, ValueText::Line));

@@ -44,8 +44,10 @@ QString importReport(const QList<RecognisedLine> &lines);
 // gets a second sentence saying so.
 QString importSummary(const QString &fileName, const FileReading &reading);
 
-// A finding in a few words, as the command line and the cards' log report
-// it: "\"#POWER:7\" refused (accepts 0 or 1)", "not recognised".
+// A finding in a few words, as the command line, the cards' log and the
+// comparison report it: "\"#POWER:7\" refused (accepts 0 or 1)",
+// "\"VOLUME:20\" not recognised", an unrecognised line quoted as the summary
+// quotes it.
 QString findingText(const Finding &finding);
 
 } // namespace Tessaro
