@@ -338,7 +338,10 @@ void TestConfigurationCommands::compareWithFile()
     QStringList seen;
     ShownMessage report;
     QVERIFY(runCommand(command(u"action_Compare_With_File"_s),
-                       {chooseFile(path),
+                       {[&](QWidget *dialog) {
+                            seen << dialog->windowTitle();
+                            chooseFile(path)(dialog);
+                        },
                         [&](QWidget *dialog) {
                             look(dialog, &seen);
                             named<QPushButton>(dialog, u"pushButton_Import"_s)->click();
@@ -351,7 +354,8 @@ void TestConfigurationCommands::compareWithFile()
                             look(dialog, &seen);
                             QTest::keyClick(dialog, Qt::Key_Escape);
                         }}));
-    QCOMPARE(seen, QStringList({u"config.txt and the form differ in these rows:"_s,
+    QCOMPARE(seen, QStringList({u"Compare with File"_s,
+                                u"config.txt and the form differ in these rows:"_s,
                                 u"Player digital volume (#VOLUME) | 20 | 32"_s,
                                 u"Input 1 function (#INPUT01) | not written | FOLDER000"_s,
                                 u"Line 3: \"hello\" not recognised"_s,

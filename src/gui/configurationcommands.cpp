@@ -98,11 +98,11 @@ bool generateFile(QWidget *parent, const QString &path, const FormSettings &sett
     return written.ok();
 }
 
-QString chooseFileToImport(QWidget *parent)
+QString chooseFileToImport(QWidget *parent, const QString &title)
 {
     const QString path = QFileDialog::getOpenFileName(
-            parent, QCoreApplication::translate("MainWindow", "Open Configuration File"),
-            lastConfigurationPath, QCoreApplication::translate("MainWindow", "Text files (*.txt)"));
+            parent, title, lastConfigurationPath,
+            QCoreApplication::translate("MainWindow", "Text files (*.txt)"));
     if (!path.isEmpty())
         lastConfigurationPath = path;
     return path;

@@ -23,9 +23,10 @@ QString chooseFileToGenerate(QWidget *parent);
 // Writes the form to path and reports how it went; whether it was written.
 bool generateFile(QWidget *parent, const QString &path, const FormSettings &settings);
 
-// The open dialog, starting from lastConfigurationPath. Gives the chosen
-// path, now lastConfigurationPath, or an empty text when the user cancelled.
-QString chooseFileToImport(QWidget *parent);
+// The open dialog, titled for what the file is read for and starting from
+// lastConfigurationPath. Gives the chosen path, now lastConfigurationPath,
+// or an empty text when the user cancelled.
+QString chooseFileToImport(QWidget *parent, const QString &title);
 
 // What reading the file at path found; nothing, once the user has been told
 // why, when it cannot be read.

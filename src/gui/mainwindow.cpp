@@ -348,7 +348,8 @@ void MainWindow::writeConfigurationFile(const QString &path)
 
 void MainWindow::importConfigurationFile()
 {
-    const QString path = Tessaro::chooseFileToImport(this);
+    const QString path = Tessaro::chooseFileToImport(
+            this, QCoreApplication::translate("MainWindow", "Open Configuration File"));
     if (!path.isEmpty())
         importFile(path);
 }
@@ -411,7 +412,7 @@ void MainWindow::rememberRecentFile(const QString &path)
 void MainWindow::compareWithFile()
 {
     ui->form->settleValueEdits();
-    const QString path = Tessaro::chooseFileToImport(this);
+    const QString path = Tessaro::chooseFileToImport(this, CompareDialog::title());
     if (path.isEmpty())
         return;
     const std::optional<Tessaro::FileReading> reading = Tessaro::readFileToImport(this, path);

@@ -19,7 +19,7 @@ CompareDialog::CompareDialog(const QString &path, const Tessaro::FileReading &re
                              const Tessaro::FormSettings &form, QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(tr("Compare with File"));
+    setWindowTitle(title());
     const QList<Tessaro::Difference> differences = Tessaro::compareWithForm(reading, form);
     auto *heading = new QLabel(this);
     heading->setObjectName(u"label_Heading"_s);
@@ -81,4 +81,9 @@ CompareDialog::CompareDialog(const QString &path, const Tessaro::FileReading &re
     findingsLabel->setVisible(findings->count() > 0);
     findings->setVisible(findings->count() > 0);
     resize(sizeHint().expandedTo(QSize(560, 0)));
+}
+
+QString CompareDialog::title()
+{
+    return tr("Compare with File");
 }

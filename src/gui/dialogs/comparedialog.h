@@ -15,4 +15,7 @@ class CompareDialog : public QDialog
 public:
     CompareDialog(const QString &path, const Tessaro::FileReading &reading,
                   const Tessaro::FormSettings &form, QWidget *parent);
+
+    // Its title, which the file dialog that chooses the file bears too.
+    static QString title();
 };
