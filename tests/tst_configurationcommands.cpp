@@ -322,9 +322,10 @@ void TestConfigurationCommands::compareWithFile()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(u"config.txt"_s);
-    // VOLUME differs, INPUT01 is missing; a line the unit does not know.
-    QVERIFY(writeFile(path, "#ID:001\r\n#VOLUME:20\r\nhello\r\n"));
-    setFormState(window.get(), formWith({u"#ID:1"_s, u"#VOLUME:32"_s, u"#INPUT01:6"_s}));
+    // VOLUME and POWER differ, INPUT01 is missing; a line the unit does not know.
+    QVERIFY(writeFile(path, "#ID:001\r\n#VOLUME:20\r\nhello\r\n#POWER:0\r\n"));
+    setFormState(window.get(),
+                 formWith({u"#ID:1"_s, u"#VOLUME:32"_s, u"#POWER:1"_s, u"#INPUT01:6"_s}));
     const auto look = [](QWidget *dialog, QStringList *seen) {
         *seen << named<QLabel>(dialog, u"label_Heading"_s)->text();
         auto *rows = named<QTreeWidget>(dialog, u"treeWidget_Differences"_s);
@@ -347,7 +348,7 @@ void TestConfigurationCommands::compareWithFile()
                             named<QPushButton>(dialog, u"pushButton_Import"_s)->click();
                         },
                         closeMessage(&report)}));
-    QCOMPARE(formState(window.get()), formWith({u"#ID:1"_s, u"#VOLUME:20"_s}));
+    QCOMPARE(formState(window.get()), formWith({u"#ID:1"_s, u"#VOLUME:20"_s, u"#POWER:0"_s}));
     // Compared again, once imported: the same, and the dialog closes on Escape.
     QVERIFY(runCommand(command(u"action_Compare_With_File"_s),
                        {chooseFile(path), [&](QWidget *dialog) {
@@ -357,11 +358,13 @@ void TestConfigurationCommands::compareWithFile()
     QCOMPARE(seen, QStringList({u"Compare with File"_s,
                                 u"config.txt and the form differ in these rows:"_s,
                                 u"Player digital volume (#VOLUME) | 20 | 32"_s,
-                                u"Input 1 function (#INPUT01) | not written | FOLDER000"_s,
+                                u"Energy Saving Mode (#POWER) | Off (0) | On (1)"_s,
+                                u"Input 1 function (#INPUT01) | not written | "
+                                u"Folder 000 (FOLDER000)"_s,
                                 u"Line 3: \"hello\" not recognised"_s,
                                 u"The file and the form are the same."_s,
                                 u"Line 3: \"hello\" not recognised"_s}));
-    QCOMPARE(formState(window.get()), formWith({u"#ID:1"_s, u"#VOLUME:20"_s}));
+    QCOMPARE(formState(window.get()), formWith({u"#ID:1"_s, u"#VOLUME:20"_s, u"#POWER:0"_s}));
 }
 
 QTEST_MAIN(TestConfigurationCommands)

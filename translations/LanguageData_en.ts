@@ -328,6 +328,10 @@
         <source>&amp;Import It</source>
         <translation>&amp;Import It</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

@@ -233,6 +233,21 @@ FunctionTexts functionTexts()
     return texts;
 }
 
+QString formValueText(const OptionRow &row, int value)
+{
+    switch (row.list) {
+    case ValueList::None:
+        return QString::number(value);
+    case ValueList::Functions:
+        return functionTexts().text(value);
+    case ValueList::Power:
+    case ValueList::Monitoring:
+    case ValueList::BaudRates:
+        return valueListTexts(row.list).value(value);
+    }
+    return {};
+}
+
 QString optionLabel(const OptionRow &row)
 {
     return translated(row.label);

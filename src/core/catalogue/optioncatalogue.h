@@ -61,6 +61,10 @@ struct FunctionTexts
 };
 FunctionTexts functionTexts();
 
+// A row's value as the form shows it, translated now: "Off", "Folder 001",
+// "5" for an ID of 5, which the file spells "005".
+QString formValueText(const OptionRow &row, int value);
+
 // The text of a row's check box and info label, translated now.
 QString optionLabel(const OptionRow &row);
 QString optionInfo(const OptionRow &row);

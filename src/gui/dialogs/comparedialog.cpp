@@ -37,7 +37,10 @@ CompareDialog::CompareDialog(const QString &path, const Tessaro::FileReading &re
             return tr("not written");
         if (!value.value)
             return tr("refused (line %1)").arg(lineNumber);
-        return Tessaro::fileValueText(row, *value.value);
+        // As the form shows it, and as the file spells it where that differs.
+        const QString shown = Tessaro::formValueText(row, *value.value);
+        const QString spelled = Tessaro::fileValueText(row, *value.value);
+        return shown == spelled ? shown : tr("%1 (%2)").arg(shown, spelled);
     };
     for (const Tessaro::Difference &difference : differences) {
         const Tessaro::OptionRow &row = Tessaro::optionCatalogue[difference.row];
