@@ -192,7 +192,7 @@ void TestMainWindow::everyChangeIsUndone_data()
     QTest::newRow("Import") << u"action_Import_Configuration_File"_s
                             << QStringList{u"&Undo Import"_s};
     QTest::newRow("a language switch")
-            << u"action_Fran_ais"_s << QStringList{u"&Annuler le changement de langue"_s};
+            << u"action_Fran_ais"_s << QStringList{u"&Annuler la réinitialisation des valeurs"_s};
     QTest::newRow("a value, twice") << u"Up Up"_s << QStringList{u"&Undo ID Change"_s};
     // Typing is its field's to undo until the form's next step, then that step's.
     QTest::newRow("typing after a whole-form step")

@@ -934,10 +934,6 @@
         <translation>Unselect All</translation>
     </message>
     <message>
-        <source>Language Switch</source>
-        <translation>Language Switch</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>Import</translation>
     </message>
@@ -1011,6 +1007,10 @@
     <message>
         <source>Import &amp;Recent</source>
         <translation>Import &amp;Recent</translation>
+    </message>
+    <message>
+        <source>Values Reset</source>
+        <translation>Values Reset</translation>
     </message>
 </context>
 <context>

@@ -934,10 +934,6 @@
         <translation>la désélection de toutes les options</translation>
     </message>
     <message>
-        <source>Language Switch</source>
-        <translation>le changement de langue</translation>
-    </message>
-    <message>
         <source>Import</source>
         <translation>l&apos;importation</translation>
     </message>
@@ -1011,6 +1007,10 @@
     <message>
         <source>Import &amp;Recent</source>
         <translation>Importer un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>Values Reset</source>
+        <translation>la réinitialisation des valeurs</translation>
     </message>
 </context>
 <context>

@@ -279,8 +279,9 @@ void MainWindow::chooseLanguage(Language language)
     // Qt has already toggled the action; set the end state whatever it was.
     uncheckLanguageActions();
     actionFor(language)->setChecked(true);
-    // Undo puts the values back; the language stays.
-    m_history->record(QT_TRANSLATE_NOOP("MainWindow", "Language Switch"), [this] {
+    // Undo puts back the values the switch reset, and is named for them:
+    // the language stays.
+    m_history->record(QT_TRANSLATE_NOOP("MainWindow", "Values Reset"), [this] {
         loadLanguage();
         fillValueLists();
         applyDefaultSettings();
