@@ -2,6 +2,7 @@
 // file, the one path every file is written through, the support request.
 
 #include "core/applicationidentity.h"
+#include "core/format/configurationfile.h"
 #include "core/language.h"
 #include "core/preferences.h"
 #include "core/safefiles.h"
@@ -14,6 +15,8 @@
 #include <QTest>
 #include <QUrlQuery>
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -31,6 +34,7 @@ private slots:
     void writesOnlyWhatItMay();
     void supportRequest_data();
     void supportRequest();
+    void systemReasons();
 };
 
 void TestApplication::preferences()
@@ -153,6 +157,17 @@ void TestApplication::supportRequest()
     const QUrlQuery query(url);
     QCOMPARE(query.queryItems(QUrl::FullyDecoded),
              (QList<std::pair<QString, QString>>{{u"subject"_s, subject}, {u"body"_s, body}}));
+}
+
+void TestApplication::systemReasons()
+{
+    // In English, every reason in the system's own words; in French, ours.
+    for (int error = 1; error <= EHWPOISON; ++error)
+        QCOMPARE(fileProblemText({FileStatus::SystemError, error}),
+                 QString::fromLocal8Bit(std::strerror(error)));
+    loadTranslations(Language::French);
+    QCOMPARE(fileProblemText({FileStatus::SystemError, EDQUOT}), u"Quota de disque dépassé"_s);
+    loadBuiltInEnglish();
 }
 
 QTEST_GUILESS_MAIN(TestApplication)

@@ -375,6 +375,98 @@
         <source>The file is larger than %1 MiB</source>
         <translation>The file is larger than %1 MiB</translation>
     </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>File too large</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Not a directory</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Directory not empty</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>File name too long</translation>
+    </message>
+    <message>
+        <source>Too many links</source>
+        <translation>Too many links</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Invalid cross-device link</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Device or resource busy</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>Text file busy</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>No such device or address</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>No such device</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Too many open files in system</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Cannot allocate memory</translation>
+    </message>
+    <message>
+        <source>Value too large for defined data type</source>
+        <translation>Value too large for defined data type</translation>
+    </message>
+    <message>
+        <source>Operation not supported</source>
+        <translation>Operation not supported</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Invalid argument</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Resource temporarily unavailable</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Interrupted system call</translation>
+    </message>
+    <message>
+        <source>Bad file descriptor</source>
+        <translation>Bad file descriptor</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Stale file handle</translation>
+    </message>
 </context>
 <context>
     <name>Findings</name>

@@ -375,6 +375,98 @@
         <source>The file is larger than %1 MiB</source>
         <translation>Le fichier dépasse %1&#xa0;Mio</translation>
     </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Opération non permise</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Dossier non vide</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Too many links</source>
+        <translation>Trop de liens</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Lien entre périphériques non valide</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Périphérique ou ressource occupé</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>Fichier texte occupé</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>Aucun périphérique ou adresse de ce type</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>Aucun périphérique de ce type</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>Too many open files in system</source>
+        <translation>Trop de fichiers ouverts dans le système</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>Impossible d&apos;allouer de la mémoire</translation>
+    </message>
+    <message>
+        <source>Value too large for defined data type</source>
+        <translation>Valeur trop grande pour le type de données défini</translation>
+    </message>
+    <message>
+        <source>Operation not supported</source>
+        <translation>Opération non prise en charge</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argument non valide</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Ressource temporairement indisponible</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Appel système interrompu</translation>
+    </message>
+    <message>
+        <source>Bad file descriptor</source>
+        <translation>Mauvais descripteur de fichier</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Descripteur de fichier obsolète</translation>
+    </message>
 </context>
 <context>
     <name>Findings</name>
