@@ -6,8 +6,10 @@
 #ifdef Q_OS_UNIX
 #    include <QRandomGenerator>
 
+#    include <algorithm>
 #    include <cerrno>
 #    include <cstdio>
+#    include <dirent.h>
 #    include <fcntl.h>
 #    include <sys/resource.h>
 #    include <sys/stat.h>
@@ -96,12 +98,31 @@ bool renameWithoutReplacing(int folder, const char *from, const char *to)
     return true;
 }
 
-// A new file of our own in the folder; its name goes into temporary. The
-// name is short, so that any name the folder takes may be written.
+// Our temporary files: ".tessaro-" and eight hexadecimal digits, then
+// ".tmp", a shape no one else's file is likely to have. The name is short,
+// so that any name the folder takes may be written.
+constexpr QByteArrayView temporaryPrefix = ".tessaro-", temporarySuffix = ".tmp";
+constexpr qsizetype temporaryDigits = 8;
+
+bool isTemporaryName(QByteArrayView name)
+{
+    if (name.size() != temporaryPrefix.size() + temporaryDigits + temporarySuffix.size()
+        || !name.startsWith(temporaryPrefix) || !name.endsWith(temporarySuffix))
+        return false;
+    const QByteArrayView digits = name.sliced(temporaryPrefix.size(), temporaryDigits);
+    return std::all_of(digits.begin(), digits.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+    });
+}
+
+// A new file of our own in the folder; its name goes into temporary.
 int createTemporary(int folder, QByteArray &temporary)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = ".tessaro-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporary = temporaryPrefix.toByteArray()
+                + QByteArray::number(QRandomGenerator::global()->generate(), 16)
+                          .rightJustified(temporaryDigits, '0')
+                + temporarySuffix.toByteArray();
         const int descriptor = ::openat(folder, temporary.constData(),
                                         O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor >= 0 || errno != EEXIST)
@@ -285,6 +306,21 @@ FileStatus writeFileIn(int folder, const QByteArray &name, const QByteArray &con
     if (::fsync(folder) != 0 && errno == EIO)
         return systemError();
     return {};
+}
+
+void removeLeftovers(int folder)
+{
+    DIR *entries = ::fdopendir(::dup(folder));
+    if (!entries)
+        return;
+    while (const dirent *entry = ::readdir(entries)) {
+        struct stat status = {};
+        if (isTemporaryName(entry->d_name)
+            && ::fstatat(folder, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0
+            && S_ISREG(status.st_mode))
+            ::unlinkat(folder, entry->d_name, 0);
+    }
+    ::closedir(entries);
 }
 
 FileStatus readFileIn(int folder, const QByteArray &name, qint64 maximumSize, Cache cache,

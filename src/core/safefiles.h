@@ -93,6 +93,10 @@ private:
 FileStatus writeFileIn(int folder, const QByteArray &name, const QByteArray &content,
                        Existing existing);
 
+// Removes what runs of ours that were stopped midway left in a folder
+// already open: regular files with the names only our temporary files have.
+void removeLeftovers(int folder);
+
 // Whether a read may take its bytes from memory, or must take them from the
 // device itself, as a check of what reached it must.
 enum class Cache { Use, Drop };
