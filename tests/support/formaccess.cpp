@@ -176,6 +176,8 @@ QStringList uses(const QWidget *dialog)
                 line += u" \""_s + text + u'"';
             if (!widget->isVisibleTo(dialog))
                 line += u" hidden"_s;
+            if (!widget->isEnabledTo(dialog))
+                line += u" disabled"_s;
             if (auto *list = qobject_cast<const QListView *>(widget); list && list->wordWrap())
                 line += u" wrapped"_s; // long entries shown whole
             if (auto *label = qobject_cast<const QLabel *>(widget); label && label->buddy())

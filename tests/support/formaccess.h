@@ -42,7 +42,7 @@ inline void setFormState(const QWidget *window, const Tessaro::FormSettings &set
 QStringList look(const QWidget *window);
 
 // What a person meets in a dialog, in its layout's order, one line each: each
-// widget's class, name and text, whether it is hidden, whether a list wraps
+// widget's class, name and text, whether it is hidden or disabled, whether a list wraps
 // long entries, the field a label names, where Tab goes next.
 QStringList uses(const QWidget *dialog);
 

@@ -22,6 +22,12 @@ bool runCommand(const std::function<void()> &command, QList<Step> steps)
     QObject::connect(&poll, &QTimer::timeout, [&] {
         answered.removeIf([](const QPointer<QWidget> &widget) { return !widget || widget->isHidden(); });
         QWidget *modal = QApplication::activeModalWidget();
+        // A step that failed left its dialog open: closed, so that the test ends.
+        if (QTest::currentTestFailed()) {
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+            return;
+        }
         if (!modal || answered.contains(modal) || !modal->isVisible())
             return;
         answered.append(modal);
