@@ -32,8 +32,9 @@ void TestCardsDialog::cardsOneAtATime()
     if (watched.isEmpty())
         QSKIP("cards are mounted by cards.sh, in a mount namespace of its own");
     QVERIFY(QDir().mkpath(watched));
-    const auto insert = [&watched](const QString &name, const QByteArray &held) {
-        QVERIFY(insertCard(watched, name, held));
+    const auto insert = [&watched](const QString &name, const QByteArray &held,
+                                   const QString &options = {}) {
+        QVERIFY(insertCard(watched, name, held, options));
     };
     const Tessaro::FormSettings form = formWith({u"#ID:3"_s, u"#VOLUME:7"_s});
     setFormState(window.get(), form);
@@ -43,16 +44,20 @@ void TestCardsDialog::cardsOneAtATime()
             return log->count() == lines && log->item(lines - 1)->text().endsWith(last);
         });
     };
+    const auto status = [](QWidget *dialog) { return named<QLabel>(dialog, u"label_Status"_s)->text(); };
     const auto cards = [&](QWidget *dialog) {
+        // Neither the disk service nor the user's folder of cards is there.
         const QStringList shown = uses(dialog);
         QCOMPARE(shown, golden(u"data/window/cards-uses.txt"_s, shown));
+        QCOMPARE(status(dialog),
+                 u"No cards can be found: no disk service, and /media/%1 does not exist. Choose a "
+                 u"folder to watch."_s.arg(qEnvironmentVariable("USER")));
         log = named<QListWidget>(dialog, u"listWidget_Log"_s);
-        insert(u"OLD"_s, {}); // mounted before: listed, written only when chosen
+        insert(u"OLD"_s, {}); // inserted before: listed, written only when chosen
         auto *folder = named<QLineEdit>(dialog, u"lineEdit_WatchedFolder"_s);
         folder->setText(watched);
         emit folder->editingFinished();
-        QCOMPARE(named<QLabel>(dialog, u"label_Status"_s)->text(),
-                 u"Insert the card for unit 3."_s);
+        QCOMPARE(status(dialog), u"Insert the card for unit 3."_s);
         named<QListWidget>(dialog, u"listWidget_Present"_s)->setCurrentRow(0);
         named<QPushButton>(dialog, u"pushButton_WriteChosen"_s)->click();
         QVERIFY(logSays(1, u"OLD (OLD)  written and verified"_s));
@@ -60,9 +65,11 @@ void TestCardsDialog::cardsOneAtATime()
         QVERIFY(logSays(4, u"unit 005  B (B)  written and verified"_s));
         QCOMPARE(log->item(2)->text().section(u"  "_s, 1),
                  u"unit 004  A (A)  written and verified"_s);
-        QTRY_COMPARE(named<QLabel>(dialog, u"label_Status"_s)->text(),
+        QTRY_COMPARE(status(dialog),
                      u"Unit 5 written and verified. Eject the card, then remove it. Insert the "
                      u"card for unit 6."_s);
+        insert(u"LOCKED"_s, {}, u"ro"_s);
+        QVERIFY(logSays(5, u"LOCKED (LOCKED)  not written: Read-only file system"_s));
         dialog->close();
     };
     QString question;
@@ -89,7 +96,19 @@ void TestCardsDialog::cardsOneAtATime()
                  Tessaro::configurationText(Tessaro::unitSettings(form, id)));
     QVERIFY(!QFileInfo::exists(watched + u"/C/config.txt"_s));
     QCOMPARE(closing.text, u"<b>Cards written: 3 (IDs 3 to 5).</b>"_s);
+    QCOMPARE(closing.informative, u"LOCKED: not written: Read-only file system"_s);
     QCOMPARE(pathField(window.get())->text(), watched + u"/B/config.txt"_s);
+
+    // The next run starts after the last unit written, the form's ID a click
+    // away; closed at once, it says nothing.
+    const auto again = [](QWidget *dialog) {
+        auto *next = named<QSpinBox>(dialog, u"spinBox_NextId"_s);
+        QCOMPARE(next->value(), 6);
+        named<QPushButton>(dialog, u"pushButton_FormId"_s)->click();
+        QCOMPARE(next->value(), 3);
+        dialog->close();
+    };
+    QVERIFY(runCommand(action(window.get(), u"action_Write_To_Cards"_s), {again}));
 }
 
 QTEST_MAIN(TestCardsDialog)

@@ -2,7 +2,8 @@
 # tessaro-config cards through the system's disk service, as a desktop runs
 # it: a system bus, udevd and udisksd of the test's own, in a mount namespace
 # of its own, and ext4 card images set up as loop devices (root; else
-# skipped, 77).
+# skipped, 77). The run is root's: the service gives no loop device set up
+# outside it an owner of its own. Every wait gives up after a bound.
 #
 #   udisks.sh <tessaro-config>
 set -u
@@ -17,33 +18,67 @@ fi
 program=$1
 root=$(mktemp -d)
 cd "$root" || exit 1
-trap 'stop_disk_service; rm -rf "$root"' EXIT
-start_disk_service "$root"
-failures=0
+trap 'kill -9 $pid 2>/dev/null; umount -l "$root/srv" 2>/dev/null; stop_disk_service; rm -rf "$root"' EXIT
+trap 'exit 1' INT TERM
+start_disk_service "$root" || exit 1
+failures=0 pid=
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 # run <arguments...>: the program in the background, once it waits for cards.
 run() {
+    rm -f out err
     "$program" cards "$@" >out 2>err &
     pid=$!
-    until grep -qs "insert " err; do sleep 0.05; done
+    disk_service_wait "the program to wait for cards" grep -qs "insert " err
 }
+# ended: waits for the program to end, gives its exit status.
+ended() {
+    disk_service_wait "the end of the run" sh -c "! kill -0 $pid 2>/dev/null" || kill -9 $pid
+    wait $pid
+}
+# config <card>: what the card's image holds as config.txt.
+config() { debugfs -R "cat config.txt" "$1.img" 2>/dev/null; }
+mounted() { grep -q "^$(losetup -n -O NAME -j "$root/$1.img") " /proc/self/mounts; }
 
-# A card there before is left alone; two cards inserted together get two
+# A card there before is left alone, and so is a loop device set up and
+# mounted elsewhere by someone else; two cards inserted together get two
 # IDs, each mounted, written, verified and unmounted.
 card BEFORE "#ID:042" && insert BEFORE
-card ONE && card TWO
-run --ids 3-4 --set VOLUME=7
+card FOREIGN "#ID:042" && card IDLE && card ONE && card TWO
+idle=$(losetup -f --show IDLE.img)
+run --ids 3-5 --set VOLUME=7
+kill -STOP $pid
+mkdir srv && mount -o loop FOREIGN.img srv
+disk_service_wait "the service to see FOREIGN mounted" sh -c \
+    "udisksctl info -b $(losetup -n -O NAME -j FOREIGN.img) | grep -q 'MountPoints: *$root/srv'"
+kill -CONT $pid
+disk_service_wait "word of FOREIGN" grep -q FOREIGN err
 insert ONE && insert TWO
-wait $pid || fail "cards through the disk service: exit status $?"
+disk_service_wait "TWO written" grep -q "TWO (.*)  written" out
+kill -INT $pid
+ended
 for card in ONE:3 TWO:4; do
     "$program" generate -o - --set VOLUME=7 --set ID="${card#*:}" >expected
-    debugfs -R "cat config.txt" "${card%:*}.img" 2>/dev/null | cmp -s expected - ||
-        fail "card ${card%:*}: not unit ${card#*:}"
+    config "${card%:*}" | cmp -s expected - || fail "card ${card%:*}: not unit ${card#*:}"
 done
-[ "$(debugfs -R "cat config.txt" BEFORE.img 2>/dev/null)" = "#ID:042" ] &&
-    ! grep -q " $root/" /proc/self/mountinfo && grep -q "left alone: BEFORE" err &&
+[ "$(config BEFORE)" = "#ID:042" ] && [ "$(cat srv/config.txt)" = "#ID:042" ] &&
+    [ -z "$(config IDLE)" ] && mounted FOREIGN && ! mounted ONE && ! mounted TWO &&
+    ! grep -q "^$idle " /proc/self/mounts &&
+    grep -q "FOREIGN (/dev/loop.*)  left alone: not a removable card" err &&
+    ! grep -q "BEFORE\|IDLE\|$idle" out err &&
     grep -q "unit 003  ONE (/dev/loop.*)  written and verified" out ||
     { fail "cards through the disk service said:"; cat out err >&2; }
+umount srv
+
+# Stopped while a card has come, it puts the card back as it was found.
+card MIDWAY
+run --ids 6-6
+kill -STOP $pid
+insert MIDWAY
+disk_service_wait "MIDWAY's file system" sh -c "udisksctl info -b $(losetup -n -O NAME -j MIDWAY.img) |
+    grep -q IdUsage:.*filesystem"
+kill -CONT $pid && kill -INT $pid
+ended
+! mounted MIDWAY && grep -q "MIDWAY" out err || { fail "a card stopped midway:"; cat out err >&2; }
 
 # Checked, a card that differs from the form says how.
 card CHANGED "#ID:005
@@ -51,9 +86,9 @@ card CHANGED "#ID:005
 "
 run --check --set VOLUME=7
 insert CHANGED
-until grep -q "CHANGED" err; do sleep 0.05; done
+disk_service_wait "word of CHANGED" grep -q CHANGED err
 kill -INT $pid
-wait $pid
+ended
 [ $? -eq 1 ] && grep -q "unit 005  CHANGED (/dev/loop.*)  VOLUME 20 on the card, 07 in the form" err ||
     { fail "a changed card checked:"; cat out err >&2; }
 

@@ -99,10 +99,6 @@
         <translation>written and verified, not ejected: %1</translation>
     </message>
     <message>
-        <source>left as it was</source>
-        <translation>left as it was</translation>
-    </message>
-    <message>
         <source>not written: %1</source>
         <translation>not written: %1</translation>
     </message>
@@ -113,14 +109,6 @@
     <message>
         <source>in use by another run</source>
         <translation>in use by another run</translation>
-    </message>
-    <message>
-        <source>left alone: not a card of its own</source>
-        <translation>left alone: not a card of its own</translation>
-    </message>
-    <message>
-        <source>left alone: every ID is used</source>
-        <translation>left alone: every ID is used</translation>
     </message>
     <message>
         <source>same as the form</source>
@@ -139,12 +127,76 @@
         <translation>the file read back from the card differs</translation>
     </message>
     <message>
-        <source>no such folder</source>
-        <translation>no such folder</translation>
-    </message>
-    <message>
         <source>the system&apos;s disk service</source>
         <translation>the system&apos;s disk service</translation>
+    </message>
+    <message>
+        <source>holds a config.txt</source>
+        <translation>holds a config.txt</translation>
+    </message>
+    <message>
+        <source>left as it was: %1; you answered No</source>
+        <translation>left as it was: %1; you answered No</translation>
+    </message>
+    <message>
+        <source>left as it was: %1; not replaced without --force</source>
+        <translation>left as it was: %1; not replaced without --force</translation>
+    </message>
+    <message>
+        <source>left alone: %1</source>
+        <translation>left alone: %1</translation>
+    </message>
+    <message>
+        <source>left alone: every unit is written</source>
+        <translation>left alone: every unit is written</translation>
+    </message>
+    <message>
+        <source>left as it was: the run was stopped</source>
+        <translation>left as it was: the run was stopped</translation>
+    </message>
+    <message>
+        <source>; still mounted: %1</source>
+        <translation>; still mounted: %1</translation>
+    </message>
+    <message>
+        <source>, and </source>
+        <translation>, and </translation>
+    </message>
+    <message>
+        <source>no disk service</source>
+        <translation>no disk service</translation>
+    </message>
+    <message>
+        <source>not a removable card</source>
+        <translation>not a removable card</translation>
+    </message>
+    <message>
+        <source>not a card&apos;s file system (%1)</source>
+        <translation>not a card&apos;s file system (%1)</translation>
+    </message>
+    <message>
+        <source>not a card of its own</source>
+        <translation>not a card of its own</translation>
+    </message>
+    <message>
+        <source>no folder is known where cards are mounted for you</source>
+        <translation>no folder is known where cards are mounted for you</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 does not exist</translation>
+    </message>
+    <message>
+        <source>the mount table cannot be read</source>
+        <translation>the mount table cannot be read</translation>
+    </message>
+    <message>
+        <source>holds the file of unit %1</source>
+        <translation>holds the file of unit %1</translation>
+    </message>
+    <message>
+        <source>unit %1</source>
+        <translation>unit %1</translation>
     </message>
 </context>
 <context>
@@ -174,10 +226,6 @@
         <translation>Cards:</translation>
     </message>
     <message>
-        <source>Mounted before:</source>
-        <translation>Mounted before:</translation>
-    </message>
-    <message>
         <source>Watched Folder</source>
         <translation>Watched Folder</translation>
     </message>
@@ -202,20 +250,12 @@
         <translation>Eject each card by hand before you pull it.</translation>
     </message>
     <message>
-        <source>the system&apos;s disk service</source>
-        <translation>the system&apos;s disk service</translation>
-    </message>
-    <message>
         <source>&amp;Save Log...</source>
         <translation>&amp;Save Log...</translation>
     </message>
     <message>
         <source>Cards &amp;from:</source>
         <translation>Cards &amp;from:</translation>
-    </message>
-    <message>
-        <source>No cards can be found in %1: %2.</source>
-        <translation>No cards can be found in %1: %2.</translation>
     </message>
     <message>
         <source>The card %1 already holds a config.txt. Replace it with the file of unit %2?</source>
@@ -280,6 +320,62 @@
     <message>
         <source>Waiting for your answer.</source>
         <translation>Waiting for your answer.</translation>
+    </message>
+    <message>
+        <source>The &amp;Form&apos;s ID: %1</source>
+        <translation>The &amp;Form&apos;s ID: %1</translation>
+    </message>
+    <message>
+        <source>Inserted before:</source>
+        <translation>Inserted before:</translation>
+    </message>
+    <message>
+        <source>No cards can be found: %1. Choose a folder to watch.</source>
+        <translation>No cards can be found: %1. Choose a folder to watch.</translation>
+    </message>
+    <message>
+        <source>No cards can be found: %1.</source>
+        <translation>No cards can be found: %1.</translation>
+    </message>
+    <message>
+        <source>a folder where cards are mounted</source>
+        <translation>a folder where cards are mounted</translation>
+    </message>
+    <message>
+        <source>%1 (%2), not mounted</source>
+        <translation>%1 (%2), not mounted</translation>
+    </message>
+    <message>
+        <source>Putting the card back...</source>
+        <translation>Putting the card back...</translation>
+    </message>
+    <message>
+        <source>Closing...</source>
+        <translation>Closing...</translation>
+    </message>
+    <message>
+        <source>cards-%1.txt</source>
+        <translation>cards-%1.txt</translation>
+    </message>
+    <message>
+        <source>Write to Cards, %1</source>
+        <translation>Write to Cards, %1</translation>
+    </message>
+    <message>
+        <source>Form: %1</source>
+        <translation>Form: %1</translation>
+    </message>
+    <message>
+        <source>as set in the window</source>
+        <translation>as set in the window</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Written: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
     </message>
 </context>
 <context>
@@ -982,10 +1078,6 @@
         </translation>
     </message>
     <message>
-        <source>Cards written: 0.</source>
-        <translation>Cards written: 0.</translation>
-    </message>
-    <message>
         <source>Write to &amp;Cards...</source>
         <translation>Write to &amp;Cards...</translation>
     </message>
@@ -1103,6 +1195,10 @@
     <message>
         <source>Values Reset</source>
         <translation>Values Reset</translation>
+    </message>
+    <message>
+        <source>No card was written.</source>
+        <translation>No card was written.</translation>
     </message>
 </context>
 <context>

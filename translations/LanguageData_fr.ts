@@ -99,10 +99,6 @@
         <translation>écrite et vérifiée, non éjectée&#xa0;: %1</translation>
     </message>
     <message>
-        <source>left as it was</source>
-        <translation>laissée telle quelle</translation>
-    </message>
-    <message>
         <source>not written: %1</source>
         <translation>non écrite&#xa0;: %1</translation>
     </message>
@@ -113,14 +109,6 @@
     <message>
         <source>in use by another run</source>
         <translation>utilisée par une autre exécution</translation>
-    </message>
-    <message>
-        <source>left alone: not a card of its own</source>
-        <translation>laissée de côté&#xa0;: ce n&apos;est pas une carte à part entière</translation>
-    </message>
-    <message>
-        <source>left alone: every ID is used</source>
-        <translation>laissée de côté&#xa0;: tous les ID sont utilisés</translation>
     </message>
     <message>
         <source>same as the form</source>
@@ -139,12 +127,76 @@
         <translation>le fichier relu sur la carte diffère</translation>
     </message>
     <message>
-        <source>no such folder</source>
-        <translation>ce dossier n&apos;existe pas</translation>
-    </message>
-    <message>
         <source>the system&apos;s disk service</source>
         <translation>le service de disques du système</translation>
+    </message>
+    <message>
+        <source>holds a config.txt</source>
+        <translation>contient un config.txt</translation>
+    </message>
+    <message>
+        <source>left as it was: %1; you answered No</source>
+        <translation>laissée telle quelle&#xa0;: %1&#xa0;; vous avez répondu Non</translation>
+    </message>
+    <message>
+        <source>left as it was: %1; not replaced without --force</source>
+        <translation>laissée telle quelle&#xa0;: %1&#xa0;; non remplacé sans --force</translation>
+    </message>
+    <message>
+        <source>left alone: %1</source>
+        <translation>laissée de côté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>left alone: every unit is written</source>
+        <translation>laissée de côté&#xa0;: toutes les unités sont écrites</translation>
+    </message>
+    <message>
+        <source>left as it was: the run was stopped</source>
+        <translation>laissée telle quelle&#xa0;: l&apos;exécution a été arrêtée</translation>
+    </message>
+    <message>
+        <source>; still mounted: %1</source>
+        <translation>&#xa0;; toujours montée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>, and </source>
+        <translation>, et </translation>
+    </message>
+    <message>
+        <source>no disk service</source>
+        <translation>aucun service de disques</translation>
+    </message>
+    <message>
+        <source>not a removable card</source>
+        <translation>pas une carte amovible</translation>
+    </message>
+    <message>
+        <source>not a card&apos;s file system (%1)</source>
+        <translation>pas un système de fichiers de carte (%1)</translation>
+    </message>
+    <message>
+        <source>not a card of its own</source>
+        <translation>pas une carte à part entière</translation>
+    </message>
+    <message>
+        <source>no folder is known where cards are mounted for you</source>
+        <translation>aucun dossier connu où vos cartes sont montées</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the mount table cannot be read</source>
+        <translation>la table des montages est illisible</translation>
+    </message>
+    <message>
+        <source>holds the file of unit %1</source>
+        <translation>contient le fichier de l&apos;unité %1</translation>
+    </message>
+    <message>
+        <source>unit %1</source>
+        <translation>unité %1</translation>
     </message>
 </context>
 <context>
@@ -174,10 +226,6 @@
         <translation>Cartes&#xa0;:</translation>
     </message>
     <message>
-        <source>Mounted before:</source>
-        <translation>Montées avant&#xa0;:</translation>
-    </message>
-    <message>
         <source>Watched Folder</source>
         <translation>Dossier surveillé</translation>
     </message>
@@ -202,20 +250,12 @@
         <translation>Éjectez chaque carte vous-même avant de la retirer.</translation>
     </message>
     <message>
-        <source>the system&apos;s disk service</source>
-        <translation>le service de disques du système</translation>
-    </message>
-    <message>
         <source>&amp;Save Log...</source>
         <translation>Enregistrer le &amp;journal...</translation>
     </message>
     <message>
         <source>Cards &amp;from:</source>
         <translation>Cartes &amp;depuis&#xa0;:</translation>
-    </message>
-    <message>
-        <source>No cards can be found in %1: %2.</source>
-        <translation>Aucune carte ne peut être trouvée dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The card %1 already holds a config.txt. Replace it with the file of unit %2?</source>
@@ -280,6 +320,62 @@
     <message>
         <source>Waiting for your answer.</source>
         <translation>En attente de votre réponse.</translation>
+    </message>
+    <message>
+        <source>The &amp;Form&apos;s ID: %1</source>
+        <translation>L&apos;ID du &amp;formulaire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Inserted before:</source>
+        <translation>Insérées avant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No cards can be found: %1. Choose a folder to watch.</source>
+        <translation>Aucune carte ne peut être trouvée&#xa0;: %1. Choisissez un dossier à surveiller.</translation>
+    </message>
+    <message>
+        <source>No cards can be found: %1.</source>
+        <translation>Aucune carte ne peut être trouvée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>a folder where cards are mounted</source>
+        <translation>un dossier où les cartes sont montées</translation>
+    </message>
+    <message>
+        <source>%1 (%2), not mounted</source>
+        <translation>%1 (%2), non montée</translation>
+    </message>
+    <message>
+        <source>Putting the card back...</source>
+        <translation>Remise en place de la carte...</translation>
+    </message>
+    <message>
+        <source>Closing...</source>
+        <translation>Fermeture...</translation>
+    </message>
+    <message>
+        <source>cards-%1.txt</source>
+        <translation>cartes-%1.txt</translation>
+    </message>
+    <message>
+        <source>Write to Cards, %1</source>
+        <translation>Écrire sur les cartes, %1</translation>
+    </message>
+    <message>
+        <source>Form: %1</source>
+        <translation>Formulaire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>as set in the window</source>
+        <translation>tel que réglé dans la fenêtre</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Écrites&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
     </message>
 </context>
 <context>
@@ -982,10 +1078,6 @@
         </translation>
     </message>
     <message>
-        <source>Cards written: 0.</source>
-        <translation>Cartes écrites&#xa0;: 0.</translation>
-    </message>
-    <message>
         <source>Write to &amp;Cards...</source>
         <translation>Écrire sur les &amp;cartes...</translation>
     </message>
@@ -1103,6 +1195,10 @@
     <message>
         <source>Values Reset</source>
         <translation>la réinitialisation des valeurs</translation>
+    </message>
+    <message>
+        <source>No card was written.</source>
+        <translation>Aucune carte n&apos;a été écrite.</translation>
     </message>
 </context>
 <context>

@@ -1,35 +1,14 @@
 #include "cli/commands.h"
+#include "cli/stopsignals.h"
 
 #include "core/unitfiles.h"
 #include "core/cards/cardsession.h"
 
 #include <QCoreApplication>
-#include <QSocketNotifier>
-
-#ifdef Q_OS_UNIX
-#    include <csignal>
-#    include <unistd.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
 namespace Tessaro::Cli {
-
-namespace {
-
-#ifdef Q_OS_UNIX
-// SIGINT and SIGTERM end the session between two cards: the handler only
-// writes a byte, which the event loop reads.
-int stopPipe[2] = {-1, -1};
-
-void stopOnSignal(int)
-{
-    const char byte = 0;
-    [[maybe_unused]] const auto written = ::write(stopPipe[1], &byte, 1);
-}
-#endif
-
-} // namespace
 
 CardsCommand::CardsCommand()
     : Command(u"cards"_s, u"--ids FIRST-LAST [options] | --check [options]"_s,
@@ -50,7 +29,7 @@ QList<QCommandLineOption> CardsCommand::options() const
                    {u"watch"_s,
                     u"The folder where cards are mounted, instead of the disk service."_s,
                     folderValue},
-                   {u"no-eject"_s, u"Leave each card mounted once done with."_s},
+                   {u"no-eject"_s, u"Leave each card written mounted, unless it was mounted for its turn."_s},
            } + formOptions()
             << QCommandLineOption(u"force"_s, u"Replace a config.txt already on a card."_s);
 }
@@ -75,6 +54,11 @@ Status CardsCommand::execute(const QCommandLineParser &parser)
                                                   : CardSession::Replacing::Never);
     session.setEjecting(!parser.isSet(u"no-eject"_s));
     bool refused = false;
+    bool ending = false;
+    const auto endRun = [&] {
+        ending = true;
+        session.end();
+    };
     const auto prompt = [&] {
         complain(Fine,
                  checking ? u"insert a card to check"_s
@@ -87,11 +71,16 @@ Status CardsCommand::execute(const QCommandLineParser &parser)
         if (!source->ejects())
             complain(Fine, u"eject each card by hand before you pull it"_s);
         for (const Card &card : source->present())
-            complain(Fine, u"there before, left alone: %1 (%2)"_s.arg(card.label, card.device));
+            complain(Fine, (card.place.isEmpty() ? u"there before, not mounted, left alone: %1 (%2)"_s
+                                                 : u"there before, left alone: %1 (%2)"_s)
+                                   .arg(card.label, card.device));
         prompt();
     });
     QObject::connect(&session, &CardSession::notWatching, [&](const QString &why) {
-        status = complain(Failure, u"--watch %1: %2"_s.arg(parser.value(u"watch"_s), why));
+        status = complain(Failure, parser.isSet(u"watch"_s)
+                                  ? u"no cards can be found: %1"_s.arg(why)
+                                  : u"no cards can be found: %1; give a folder to watch with "
+                                    u"--watch"_s.arg(why));
         QCoreApplication::exit();
     });
     QObject::connect(&session, &CardSession::logged, [&](const CardResult &result) {
@@ -101,29 +90,26 @@ Status CardsCommand::execute(const QCommandLineParser &parser)
             refused = refused || result.kind != CardResult::LeftAlone;
             complain(Findings, result.line());
         }
-        if (result.kind == CardResult::Waiting || result.kind == CardResult::LeftAlone)
+        if (ending || result.kind == CardResult::Waiting || result.kind == CardResult::LeftAlone)
             return;
         if (out().finish() || session.allUsed())
-            QCoreApplication::exit();
+            endRun();
         else
             prompt();
     });
-#ifdef Q_OS_UNIX
-    if (::pipe(stopPipe) != 0)
+    QObject::connect(&session, &CardSession::finished, [] { QCoreApplication::exit(); });
+    // A signal ends the run once its card is put back; a second one at once.
+    if (!watchForStopSignals([&] {
+            if (ending)
+                QCoreApplication::exit();
+            else
+                endRun();
+        }))
         return complain(Failure, u"cannot watch for signals"_s);
-    QSocketNotifier stop(stopPipe[0], QSocketNotifier::Read);
-    QObject::connect(&stop, &QSocketNotifier::activated, [&session] {
-        session.stop();
-        QCoreApplication::exit();
-    });
-    std::signal(SIGINT, stopOnSignal);
-    std::signal(SIGTERM, stopOnSignal);
-#endif
     // Once the loop runs, which a folder that cannot be watched then ends.
     QMetaObject::invokeMethod(
             &session, [&] { session.watch(parser.value(u"watch"_s)); }, Qt::QueuedConnection);
     QCoreApplication::exec();
-    session.stop();
     if (status == Failure)
         return status;
     if (checking)

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStandardPaths>
@@ -222,31 +223,66 @@ std::optional<QString> generateForSeveralUnits(QWidget *parent, const FormSettin
 
 QString writeToCards(QWidget *parent, const FormSettings &settings)
 {
-    CardsDialog dialog(settings, settings[optionIndexByName(u"ID")].value, parent);
+    CardsDialog dialog(settings, lastConfigurationPath, parent);
     dialog.exec();
     const CardSession &session = dialog.session();
+    // What became of each card in the end, in the order they came.
+    QStringList order;
+    QHash<QString, CardResult> last;
     QString lastFile;
-    qsizetype checked = 0, same = 0;
     for (const CardResult &result : session.log()) {
+        if (result.kind == CardResult::LeftAlone)
+            continue;
+        if (!last.contains(result.card.key))
+            order << result.card.key;
+        last.insert(result.card.key, result);
         if (result.kind == CardResult::Written || result.kind == CardResult::NotEjected)
-            lastFile = result.card.shownPoint() + u"/config.txt"_s;
-        checked += result.kind == CardResult::Same || result.kind == CardResult::Different
-                || result.kind == CardResult::Unreadable;
-        same += result.kind == CardResult::Same;
+            lastFile = result.card.place + u"/config.txt"_s;
+    }
+    // Opened and closed, nothing to tell.
+    if (order.isEmpty())
+        return {};
+    qsizetype checked = 0, same = 0;
+    QStringList others;
+    for (const QString &key : std::as_const(order)) {
+        const CardResult &result = last[key];
+        switch (result.kind) {
+        case CardResult::Written:
+        case CardResult::NotEjected:
+            break;
+        case CardResult::Same:
+            ++same;
+            ++checked;
+            break;
+        case CardResult::Different:
+        case CardResult::Unreadable:
+            ++checked;
+            break;
+        default:
+            others << QCoreApplication::translate("MainWindow", "%1: %2")
+                              .arg(result.card.label, result.text());
+            break;
+        }
     }
     const QList<int> &ids = session.written();
     QStringList summary;
-    if (!ids.isEmpty() || checked == 0)
-        summary << (ids.isEmpty() ? QCoreApplication::translate("MainWindow", "Cards written: 0.")
-                                  : QCoreApplication::translate("MainWindow",
-                                                                "Cards written: %1 (%2).")
-                                            .arg(QString::number(ids.size()), unitIdsText(ids)));
+    if (!ids.isEmpty())
+        summary << QCoreApplication::translate("MainWindow", "Cards written: %1 (%2).")
+                           .arg(QString::number(ids.size()), unitIdsText(ids));
+    else if (checked == 0)
+        summary << QCoreApplication::translate("MainWindow", "No card was written.");
     if (checked > 0)
         summary << QCoreApplication::translate("MainWindow",
                                                "Cards checked: %1, the same as the form: %2.")
                            .arg(checked)
                            .arg(same);
-    QMessageBox::information(parent, dialog.windowTitle(), u"<b>"_s + summary.join(u' ') + u"</b>"_s);
+    QMessageBox box(QMessageBox::Information, dialog.windowTitle(),
+                    u"<b>"_s + summary.join(u' ') + u"</b>"_s, QMessageBox::Ok, parent);
+    if (!others.isEmpty()) {
+        box.setInformativeText(firstFiles(others));
+        box.setDetailedText(others.join(u'\n'));
+    }
+    box.exec();
     return lastFile;
 }
 

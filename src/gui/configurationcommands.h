@@ -43,9 +43,10 @@ void showImportReport(QWidget *parent, const FileReading &reading);
 // when the user cancelled.
 std::optional<QString> generateForSeveralUnits(QWidget *parent, const FormSettings &settings);
 
-// Writes the form's file onto one memory card after another, from the form's
-// ID on, then tells which IDs were written. Gives the last card's file, or
-// an empty text when none was written.
+// Writes the form's file onto one memory card after another, from the ID
+// after the last one written before (or the form's) on, then tells which
+// IDs were written and what became of every other card, if any came. Gives
+// the last card's file, or an empty text when none was written.
 QString writeToCards(QWidget *parent, const FormSettings &settings);
 
 } // namespace Tessaro

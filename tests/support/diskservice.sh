@@ -3,7 +3,8 @@
 # devices. Everything started is stopped by PID.
 #
 #   disk_service_missing     names a tool that is missing, if any
-#   start_disk_service DIR   starts them, with their sockets and logs in DIR
+#   start_disk_service DIR   starts them, with their sockets and logs in DIR, and
+#                            a folder of their own where the service mounts cards
 #   stop_disk_service        deletes the loop devices of DIR's images, stops them
 #   card NAME [CONTENT]      an 8 MiB ext4 image NAME.img, config.txt holding CONTENT
 #   insert NAME              sets NAME.img up as a loop device, as a card inserted
@@ -20,13 +21,30 @@ start_disk_service() {
 <policy context="default"><allow user="*"/><allow own="*"/><allow send_type="*"/>
 <allow receive_type="*"/></policy></busconfig>
 CONF
+    # What the service mounts goes into a folder of ours, not the machine's,
+    # and udevd's records of devices stay ours too.
+    for folder in /media /run/media /run/udev; do [ ! -d $folder ] || mount -t tmpfs none $folder; done
     dbus-daemon --config-file="$disk_service/bus.conf" --nofork --nopidfile 2>/dev/null &
     disk_service_pids=$!
     export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$disk_service/bus"
-    until [ -S "$disk_service/bus" ]; do sleep 0.05; done
+    disk_service_wait "the system bus" test -S "$disk_service/bus" || return 1
     "$udevd" 2>/dev/null & disk_service_pids="$disk_service_pids $!"
     "$udisksd" --no-debug >"$disk_service/udisksd.log" 2>&1 & disk_service_pids="$disk_service_pids $!"
-    until udisksctl status >/dev/null 2>&1; do sleep 0.1; done
+    # Its name owned, not only its objects answering.
+    disk_service_wait "udisksd on the bus" sh -c 'dbus-send --system --print-reply \
+        --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+        string:org.freedesktop.UDisks2 | grep -q "boolean true"'
+}
+# disk_service_wait <what> <command...>: runs the command until it succeeds,
+# for at most 30 s (udevd and udisksd are slow on a busy machine); else says
+# what it waited for.
+disk_service_wait() {
+    what=$1 tries=0
+    shift
+    until "$@"; do
+        tries=$((tries + 1)) && [ $tries -lt 300 ] || { echo "waited 30 s for $what" >&2; return 1; }
+        sleep 0.1
+    done
 }
 stop_disk_service() {
     for image in "$disk_service"/*.img; do
@@ -44,9 +62,6 @@ card() {
 }
 insert() {
     # udisksd answers before its manager does: a refused set-up is tried again.
-    tries=0
-    until udisksctl loop-setup --no-user-interaction -f "$disk_service/$1.img" >/dev/null 2>&1; do
-        tries=$((tries + 1)) && [ $tries -lt 50 ] || return 1
-        sleep 0.1
-    done
+    disk_service_wait "a loop device for $1" sh -c \
+        "udisksctl loop-setup --no-user-interaction -f '$disk_service/$1.img' >/dev/null 2>&1"
 }

@@ -1,27 +1,19 @@
 #pragma once
 
-#include "core/cards/mounttable.h"
-
 #include <QString>
 
 namespace Tessaro {
 
-// A memory card as the system offers it.
+// A memory card as a run sees it. What tells it from every other card is
+// its source's business; the run only compares keys.
 struct Card
 {
-    QString key;    // tells it from every other card of a run
-    QString label;  // its volume's name, else its mount point's last part
+    // Tells it from every other card of a run: a card taken out and another
+    // put in at the same place has a new key.
+    QString key;
+    QString label;  // its volume's name, else the last part of where it is mounted
     QString device; // what the system calls it: "/dev/sdb1"
-    // Where it is mounted, once it is, and what must be found there: the
-    // mount that shows it and the device of its file system.
-    QByteArray point;
-    int mountId = 0;
-    quint64 fileSystem = 0;
-
-    QString shownPoint() const { return shownName(point); }
+    QString place;  // where its files are, to show; empty while it is not mounted
 };
-
-// A card with what the mount table says of the mount that shows it.
-Card cardOfMount(const Mount &mount);
 
 } // namespace Tessaro

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -18,17 +20,27 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 using Tessaro::Card;
 using Tessaro::CardResult;
 using Tessaro::CardSession;
 
-CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWidget *parent)
+namespace {
+
+// Where the next run starts, once a run has written a unit: the ID after it.
+const QString nextIdKey = u"cards/next"_s;
+
+} // namespace
+
+CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, const QString &source,
+                         QWidget *parent)
     : QDialog(parent),
-      m_session(new CardSession(settings, firstId, Tessaro::lastUnitId, CardSession::Mode::Write,
-                                this)),
-      m_next(new QSpinBox(this)), m_folder(new QLineEdit(this)),
+      m_session(new CardSession(settings, Tessaro::firstUnitId, Tessaro::lastUnitId,
+                                CardSession::Mode::Write, this)),
+      m_formSource(source), m_next(new QSpinBox(this)), m_formId(new QPushButton(this)),
+      m_folder(new QLineEdit(this)), m_browse(new QPushButton(tr("&Browse..."), this)),
       m_check(new QCheckBox(tr("C&heck cards (write nothing)"), this)),
       m_replace(new QCheckBox(tr("&Replace a config.txt already on the card"), this)),
       m_eject(new QCheckBox(tr("&Eject each card when written"), this)),
@@ -38,7 +50,9 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWi
 {
     setWindowTitle(tr("Write to Cards"));
     m_next->setObjectName(u"spinBox_NextId"_s);
+    m_formId->setObjectName(u"pushButton_FormId"_s);
     m_folder->setObjectName(u"lineEdit_WatchedFolder"_s);
+    m_browse->setObjectName(u"pushButton_Browse"_s);
     m_check->setObjectName(u"checkBox_Check"_s);
     m_replace->setObjectName(u"checkBox_Replace"_s);
     m_eject->setObjectName(u"checkBox_Eject"_s);
@@ -47,10 +61,19 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWi
     m_log->setObjectName(u"listWidget_Log"_s);
     m_present->setObjectName(u"listWidget_Present"_s);
     m_writeChosen->setObjectName(u"pushButton_WriteChosen"_s);
+    // From the ID after the last one the previous run wrote; the form's is
+    // a click away.
+    const int formId = settings[Tessaro::optionIndexByName(u"ID")].value;
+    const int remembered = Tessaro::WindowSettings().value(nextIdKey).toInt();
     m_next->setRange(Tessaro::firstUnitId, Tessaro::lastUnitId);
-    m_next->setValue(firstId);
-    m_folder->setPlaceholderText(tr("the system's disk service"));
+    m_next->setValue(remembered >= Tessaro::firstUnitId && remembered <= Tessaro::lastUnitId
+                             ? remembered
+                             : formId);
+    m_session->setNextId(m_next->value());
+    m_formId->setText(tr("The &Form's ID: %1").arg(formId));
     m_eject->setChecked(Tessaro::WindowSettings().value(u"cards/eject"_s, true).toBool());
+    m_eject->setEnabled(false);
+    m_byHand->hide();
     QFont large = m_status->font();
     large.setPointSizeF(large.pointSizeF() * 1.5);
     large.setBold(true);
@@ -62,17 +85,21 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWi
     m_log->setWordWrap(true);
     m_log->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto *browse = new QPushButton(tr("&Browse..."), this);
-    browse->setObjectName(u"pushButton_Browse"_s);
+    auto *nextRow = new QHBoxLayout;
+    nextRow->addWidget(m_next);
+    nextRow->addWidget(m_formId);
+    nextRow->addStretch();
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(m_folder);
-    folderRow->addWidget(browse);
+    folderRow->addWidget(m_browse);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(u"buttonBox"_s);
     QPushButton *saveLog = buttons->addButton(tr("&Save Log..."), QDialogButtonBox::ActionRole);
     saveLog->setObjectName(u"pushButton_SaveLog"_s);
     auto *layout = new QFormLayout(this);
-    layout->addRow(tr("&Next ID:"), m_next);
+    auto *nextLabel = new QLabel(tr("&Next ID:"), this);
+    nextLabel->setBuddy(m_next);
+    layout->addRow(nextLabel, nextRow);
     auto *folderLabel = new QLabel(tr("Cards &from:"), this);
     folderLabel->setBuddy(m_folder);
     layout->addRow(folderLabel, folderRow);
@@ -82,7 +109,7 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWi
     layout->addRow(QString(), m_eject);
     layout->addRow(m_status);
     layout->addRow(tr("Cards:"), m_log);
-    layout->addRow(tr("Mounted before:"), m_present);
+    layout->addRow(tr("Inserted before:"), m_present);
     layout->addRow(QString(), m_writeChosen);
     layout->addRow(buttons);
 
@@ -91,8 +118,9 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWi
         m_lastResult.clear();
         showState();
     });
+    connect(m_formId, &QPushButton::clicked, this, [this, formId] { m_next->setValue(formId); });
     connect(m_folder, &QLineEdit::editingFinished, this, &CardsDialog::watch);
-    connect(browse, &QPushButton::clicked, this, &CardsDialog::chooseFolder);
+    connect(m_browse, &QPushButton::clicked, this, &CardsDialog::chooseFolder);
     connect(m_check, &QCheckBox::toggled, this, [this](bool checking) {
         m_session->setMode(checking ? CardSession::Mode::Check : CardSession::Mode::Write);
         showState();
@@ -108,9 +136,15 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWi
     connect(m_writeChosen, &QPushButton::clicked, this, &CardsDialog::writeChosenCard);
     connect(saveLog, &QPushButton::clicked, this, &CardsDialog::saveLog);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_session, &CardSession::watching, this, &CardsDialog::showPresent);
+    connect(m_session, &CardSession::watching, this, &CardsDialog::showWatching);
     connect(m_session, &CardSession::notWatching, this, [this](const QString &why) {
-        m_status->setText(tr("No cards can be found in %1: %2.").arg(m_folder->text(), why));
+        m_notWatching = m_folder->text().isEmpty()
+                ? tr("No cards can be found: %1. Choose a folder to watch.").arg(why)
+                : tr("No cards can be found: %1.").arg(why);
+        m_eject->setEnabled(false);
+        m_byHand->hide();
+        m_folder->setPlaceholderText(tr("a folder where cards are mounted"));
+        showState();
     });
     connect(m_session, &CardSession::question, this, &CardsDialog::ask);
     connect(m_session, &CardSession::questionWithdrawn, this, [this] {
@@ -119,24 +153,40 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWi
     });
     connect(m_session, &CardSession::logged, this, &CardsDialog::logged);
     connect(m_session, &CardSession::stateChanged, this, &CardsDialog::showState);
+    connect(m_session, &CardSession::finished, this, &CardsDialog::finished);
     m_session->setEjecting(m_eject->isChecked());
     watch();
 }
 
 void CardsDialog::reject()
 {
-    // Nothing more is written once Close is pressed, whatever comes meanwhile.
-    m_session->stop();
-    if (m_question)
-        m_question->close();
-    QDialog::reject();
+    // Nothing more is written once Close is pressed, whatever comes
+    // meanwhile; the dialog goes once the card whose turn it was is back.
+    if (std::exchange(m_closing, true))
+        return;
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->setEnabled(child == m_status || child == m_log);
+    m_session->end();
+}
+
+void CardsDialog::finished()
+{
+    if (!m_session->written().isEmpty()) {
+        Tessaro::WindowSettings kept;
+        kept.setValue(nextIdKey, m_session->written().last() + 1);
+        kept.save();
+    }
+    if (m_closing)
+        QDialog::reject();
 }
 
 void CardsDialog::watch()
 {
     m_present->clear();
     m_writeChosen->setEnabled(false);
+    m_notWatching.clear();
     m_session->watch(m_folder->text());
+    showState();
 }
 
 void CardsDialog::chooseFolder()
@@ -149,20 +199,23 @@ void CardsDialog::chooseFolder()
     watch();
 }
 
-void CardsDialog::showPresent()
+void CardsDialog::showWatching()
 {
     const Tessaro::CardSource *source = m_session->source();
     // Without the disk service, the folder it watches instead.
     if (!m_folder->text().isEmpty() || !source->ejects())
         m_folder->setText(source->place());
+    else
+        m_folder->setPlaceholderText(source->place());
     m_byHand->setVisible(!source->ejects());
-    m_eject->setVisible(source->ejects());
+    m_eject->setEnabled(source->ejects());
     m_present->clear();
     for (const Card &card : source->present())
-        m_present->addItem(u"%1 (%2)"_s.arg(card.label, card.device));
+        m_present->addItem(card.place.isEmpty()
+                                   ? tr("%1 (%2), not mounted").arg(card.label, card.device)
+                                   : u"%1 (%2)"_s.arg(card.label, card.device));
     showState();
 }
-
 void CardsDialog::writeChosenCard()
 {
     const int row = m_present->currentRow();
@@ -227,6 +280,9 @@ void CardsDialog::logged(const CardResult &result)
 
 void CardsDialog::showState()
 {
+    const bool busy = m_session->busy();
+    m_folder->setEnabled(!busy && !m_closing);
+    m_browse->setEnabled(!busy && !m_closing);
     QString next;
     switch (m_session->state()) {
     case CardSession::State::Starting:
@@ -238,14 +294,18 @@ void CardsDialog::showState()
     case CardSession::State::Preparing:
     case CardSession::State::Writing:
     case CardSession::State::Releasing:
-        next = m_session->mode() == CardSession::Mode::Check
+        next = m_closing ? tr("Putting the card back...")
+                : m_session->mode() == CardSession::Mode::Check
                 ? tr("Checking a card...")
                 : tr("Writing unit %1...").arg(m_session->nextId());
         break;
+    case CardSession::State::Ending:
+        next = tr("Closing...");
+        break;
     case CardSession::State::Waiting:
     case CardSession::State::Done:
-        next = m_session->allUsed()
-                ? tr("Every ID up to %1 is used.").arg(Tessaro::lastUnitId)
+        next = !m_notWatching.isEmpty() ? m_notWatching
+                : m_session->allUsed()  ? tr("Every ID up to %1 is used.").arg(Tessaro::lastUnitId)
                 : m_session->mode() == CardSession::Mode::Check
                 ? tr("Insert a card to check.")
                 : tr("Insert the card for unit %1.").arg(m_session->nextId());
@@ -256,19 +316,32 @@ void CardsDialog::showState()
 
 void CardsDialog::saveLog()
 {
-    auto *dialog = new QFileDialog(this, tr("Save Log"), QString(), tr("Text files (*.txt)"));
+    const QDateTime now = QDateTime::currentDateTime();
+    auto *dialog = new QFileDialog(
+            this, tr("Save Log"),
+            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                    .filePath(tr("cards-%1.txt").arg(now.date().toString(Qt::ISODate))),
+            tr("Text files (*.txt)"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(u"txt"_s);
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
-        QString text;
+    connect(dialog, &QFileDialog::fileSelected, this, [this, now](const QString &path) {
+        const QList<int> &written = m_session->written();
+        QString text = tr("Write to Cards, %1").arg(now.toString(Qt::ISODate)) + u'\n'
+                + tr("Form: %1")
+                          .arg(m_formSource.isEmpty() ? tr("as set in the window")
+                                                      : m_formSource)
+                + u'\n'
+                + tr("Written: %1")
+                          .arg(written.isEmpty() ? tr("none") : Tessaro::unitIdsText(written))
+                + u"\n\n"_s;
         for (const CardResult &result : m_session->log())
-            text += result.line() + u'\n';
-        const Tessaro::FileStatus written =
+            text += result.datedLine() + u'\n';
+        const Tessaro::FileStatus saved =
                 Tessaro::writeFile(path, text.toUtf8(), Tessaro::Existing::Replace);
-        if (!written.ok())
+        if (!saved.ok())
             QMessageBox::warning(this, tr("Save Log"),
-                                 tr("%1: %2").arg(path, Tessaro::fileProblemText(written)));
+                                 tr("%1: %2").arg(path, Tessaro::fileProblemText(saved)));
     });
     dialog->open();
 }

@@ -18,13 +18,15 @@ class QSpinBox;
 // moves on; or, checking, each card is compared with the form. Cards come
 // through the system's disk service, which mounts and ejects them, or from a
 // watched folder. Volumes there before are listed, and written only when the
-// user picks one. Closing it stops the run before anything else happens.
+// user picks one. Closing it ends the run before anything else happens, and
+// closes once the card whose turn it was is put back.
 class CardsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    CardsDialog(const Tessaro::FormSettings &settings, int firstId, QWidget *parent);
+    // source names the file the form came from, if any, for the saved log.
+    CardsDialog(const Tessaro::FormSettings &settings, const QString &source, QWidget *parent);
 
     const Tessaro::CardSession &session() const { return *m_session; }
 
@@ -35,15 +37,19 @@ private:
     void watch();
     void chooseFolder();
     void writeChosenCard();
-    void showPresent();
+    void showWatching();
     void ask(const Tessaro::Card &card, int unit, int held);
     void logged(const Tessaro::CardResult &result);
     void showState();
     void saveLog();
+    void finished();
 
     Tessaro::CardSession *m_session;
+    QString m_formSource;
     QSpinBox *m_next;
+    QPushButton *m_formId;
     QLineEdit *m_folder;
+    QPushButton *m_browse;
     QCheckBox *m_check;
     QCheckBox *m_replace;
     QCheckBox *m_eject;
@@ -54,4 +60,6 @@ private:
     QPushButton *m_writeChosen;
     QPointer<QMessageBox> m_question;
     QString m_lastResult; // what the last card came to, for the status
+    QString m_notWatching; // why no cards can be found, once it is known
+    bool m_closing = false;
 };

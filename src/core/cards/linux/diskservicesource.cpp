@@ -1,5 +1,6 @@
 #include "core/cards/linux/diskservicesource.h"
 
+#include "core/displaytext.h"
 #include "core/cards/linux/mounttable.h"
 #include "core/cards/linux/openedfolder.h"
 
@@ -227,7 +228,7 @@ DiskServiceSource::Verdict DiskServiceSource::verdictOn(const QDBusObjectPath &p
     Card &card = verdict.card;
     card.key = path.path() + u'#' + QString::number(m_gone.value(path.path()));
     card.device = shownName(known.device);
-    card.label = block.value(u"IdLabel"_s).toString();
+    card.label = printable(block.value(u"IdLabel"_s).toString());
     if (card.label.isEmpty())
         card.label = card.device.section(u'/', -1);
     card.place = shownName(known.point);

@@ -1,5 +1,6 @@
 #include "core/cards/linux/mounttable.h"
 
+#include "core/displaytext.h"
 #include "core/safefiles.h"
 
 #include <QCoreApplication>
@@ -169,7 +170,7 @@ QString shownName(const QByteArray &name)
             shown += u"\\x%1"_s.arg(uchar(name[i]), 2, 16, QChar(u'0'));
         i += std::max<qsizetype>(length, 1);
     }
-    return shown;
+    return printable(shown);
 }
 
 } // namespace Tessaro
