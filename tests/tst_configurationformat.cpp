@@ -148,7 +148,7 @@ void TestConfigurationFormat::unitFiles()
 {
     // A folder name holds the ID, and stays a name inside the target folder.
     for (const QString &refused : {u"unit"_s, u"../%1"_s, u"a/%1"_s, u"%1\\x"_s})
-        QVERIFY2(!isUnitFolderPattern(refused), qPrintable(refused));
+        QVERIFY2(unitFolderPatternProblem(refused), qPrintable(refused));
     const QList<UnitFile> units = Tessaro::unitFiles(u"/target"_s, u"hall %1 left"_s, 9, 10);
     QCOMPARE(units.last().path, u"/target/hall 010 left/config.txt"_s);
     QCOMPARE(configurationText(unitSettings(formWith({}), units.last().id)), "#ID:010\r\n"_ba);

@@ -198,6 +198,10 @@
         <source>unit %1</source>
         <translation>unit %1</translation>
     </message>
+    <message>
+        <source>cards cannot be written on this system yet</source>
+        <translation>cards cannot be written on this system yet</translation>
+    </message>
 </context>
 <context>
     <name>CardsDialog</name>
@@ -562,6 +566,10 @@
     <message>
         <source>Stale file handle</source>
         <translation>Stale file handle</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Broken pipe</translation>
     </message>
 </context>
 <context>
@@ -1215,6 +1223,30 @@
         <source>IDs %1</source>
         <translation>IDs %1</translation>
     </message>
+    <message>
+        <source>the folder name must hold %1</source>
+        <translation>the folder name must hold %1</translation>
+    </message>
+    <message>
+        <source>the folder name must name one folder</source>
+        <translation>the folder name must name one folder</translation>
+    </message>
+    <message>
+        <source>Windows takes no &lt; &gt; : &quot; | ? or * in a folder name</source>
+        <translation>Windows takes no &lt; &gt; : &quot; | ? or * in a folder name</translation>
+    </message>
+    <message>
+        <source>Windows takes no control character in a folder name</source>
+        <translation>Windows takes no control character in a folder name</translation>
+    </message>
+    <message>
+        <source>Windows takes no folder name that ends in a dot or a blank</source>
+        <translation>Windows takes no folder name that ends in a dot or a blank</translation>
+    </message>
+    <message>
+        <source>Windows keeps the name %1 for a device</source>
+        <translation>Windows keeps the name %1 for a device</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>
@@ -1261,14 +1293,6 @@
     <message>
         <source>Choose a folder</source>
         <translation>Choose a folder</translation>
-    </message>
-    <message>
-        <source>The folder name must hold %1</source>
-        <translation>The folder name must hold %1</translation>
-    </message>
-    <message>
-        <source>The folder name must name one folder</source>
-        <translation>The folder name must name one folder</translation>
     </message>
 </context>
 </TS>

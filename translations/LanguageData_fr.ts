@@ -198,6 +198,10 @@
         <source>unit %1</source>
         <translation>unité %1</translation>
     </message>
+    <message>
+        <source>cards cannot be written on this system yet</source>
+        <translation>les cartes ne peuvent pas encore être écrites sur ce système</translation>
+    </message>
 </context>
 <context>
     <name>CardsDialog</name>
@@ -562,6 +566,10 @@
     <message>
         <source>Stale file handle</source>
         <translation>Descripteur de fichier obsolète</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Tube brisé</translation>
     </message>
 </context>
 <context>
@@ -1215,6 +1223,30 @@
         <source>IDs %1</source>
         <translation>ID %1</translation>
     </message>
+    <message>
+        <source>the folder name must hold %1</source>
+        <translation>le nom du dossier doit contenir %1</translation>
+    </message>
+    <message>
+        <source>the folder name must name one folder</source>
+        <translation>le nom du dossier doit nommer un seul dossier</translation>
+    </message>
+    <message>
+        <source>Windows takes no &lt; &gt; : &quot; | ? or * in a folder name</source>
+        <translation>Windows n&apos;accepte aucun &lt; &gt; : &quot; | ? ou * dans un nom de dossier</translation>
+    </message>
+    <message>
+        <source>Windows takes no control character in a folder name</source>
+        <translation>Windows n&apos;accepte aucun caractère de contrôle dans un nom de dossier</translation>
+    </message>
+    <message>
+        <source>Windows takes no folder name that ends in a dot or a blank</source>
+        <translation>Windows n&apos;accepte aucun nom de dossier qui finit par un point ou une espace</translation>
+    </message>
+    <message>
+        <source>Windows keeps the name %1 for a device</source>
+        <translation>Windows réserve le nom %1 à un périphérique</translation>
+    </message>
 </context>
 <context>
     <name>UnitsDialog</name>
@@ -1261,14 +1293,6 @@
     <message>
         <source>Choose a folder</source>
         <translation>Choisissez un dossier</translation>
-    </message>
-    <message>
-        <source>The folder name must hold %1</source>
-        <translation>Le nom du dossier doit contenir %1</translation>
-    </message>
-    <message>
-        <source>The folder name must name one folder</source>
-        <translation>Le nom du dossier doit désigner un seul dossier</translation>
     </message>
 </context>
 </TS>

@@ -35,9 +35,8 @@ Status BatchCommand::execute(const QCommandLineParser &parser)
     if (folder.isEmpty())
         return complain(Failure, u"batch: --out-dir is missing"_s);
     const QString pattern = parser.value(u"name"_s);
-    if (!isUnitFolderPattern(pattern))
-        return complain(Failure,
-                        u"--name %1: a folder name holding %2 for the ID"_s.arg(pattern, u"%1"_s));
+    if (const std::optional<QString> problem = unitFolderPatternProblem(pattern))
+        return complain(Failure, u"--name %1: %2"_s.arg(pattern, *problem));
     Status status = Fine;
     const std::optional<FormSettings> form = formFromOptions(parser, status);
     if (!form)

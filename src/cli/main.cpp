@@ -4,35 +4,16 @@
 #include "core/applicationidentity.h"
 #include "core/language.h"
 #include "cli/commands.h"
+#include "cli/console.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <memory>
-
-#ifdef Q_OS_UNIX
-#    include <cerrno>
-#    include <csignal>
-#    include <fcntl.h>
-#endif
 
 using namespace Qt::StringLiterals;
 using namespace Tessaro::Cli;
 
 namespace {
-
-#ifdef Q_OS_UNIX
-// A standard descriptor the caller closed would go to the next file opened,
-// and what is meant for standard output would land in it: each such number
-// is held by /dev/null, opened the other way, so that using it fails.
-void holdClosedStandardDescriptors()
-{
-    for (int descriptor = 0; descriptor <= 2; ++descriptor) {
-        if (::fcntl(descriptor, F_GETFD) < 0 && errno == EBADF)
-            ::open("/dev/null", descriptor == 0 ? O_WRONLY : O_RDONLY);
-    }
-}
-#endif
 
 Status usage(const std::vector<std::unique_ptr<Command>> &commands)
 {
@@ -77,26 +58,14 @@ Status dispatch(const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
-#ifdef Q_OS_UNIX
-    holdClosedStandardDescriptors();
-    // A closed pipe or a file size limit fails the write that meets it, which
-    // is then reported, instead of ending the program without a word and
-    // leaving a half-written temporary file behind.
-    std::signal(SIGPIPE, SIG_IGN);
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    prepareStandardStreams();
     Tessaro::setApplicationIdentity();
     QCoreApplication::setApplicationName(u"tessaro-config"_s);
     QCoreApplication application(argc, argv);
     Tessaro::loadBuiltInEnglish();
-#ifdef Q_OS_UNIX
-    // A name is used exactly as given, or not at all: bytes that are not
-    // UTF-8 would reach the system as other bytes.
-    for (int i = 1; i < argc; ++i) {
-        if (QFile::encodeName(QFile::decodeName(argv[i])) != argv[i])
-            return complain(Failure, u"\"%1\": not valid UTF-8"_s.arg(QFile::decodeName(argv[i])));
-    }
-#endif
+    // A name is used exactly as given, or not at all.
+    if (const std::optional<QString> problem = argumentProblem(argc, argv))
+        return complain(Failure, *problem);
     Status status = dispatch(QCoreApplication::arguments());
     if (const std::optional<QString> failure = out().finish())
         status = complain(Failure, u"cannot write to standard output: %1"_s.arg(*failure));

@@ -8,10 +8,11 @@ namespace Tessaro {
 
 void setApplicationIdentity()
 {
-    QCoreApplication::setApplicationName(u"Tessaro - Configuration File Generator"_s);
-    QCoreApplication::setApplicationVersion(u"1.1.0"_s);
-    QCoreApplication::setOrganizationName(u"Copyright (C) 2026 Orvel. All rights reserved."_s);
-    QCoreApplication::setOrganizationDomain(u"www.orvel.example"_s);
+    // Given by the build, which makes the Windows resources from the same.
+    QCoreApplication::setApplicationName(QStringLiteral(TESSARO_APPLICATION_NAME));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral(TESSARO_ORGANIZATION_NAME));
+    QCoreApplication::setOrganizationDomain(QStringLiteral(TESSARO_ORGANIZATION_DOMAIN));
 }
 
 QString homePageAddress()

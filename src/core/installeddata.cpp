@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QTemporaryFile>
 
 using namespace Qt::StringLiterals;
 
@@ -17,17 +17,15 @@ QString installedDataFolder()
 
 bool keepsFilesBesideItself()
 {
-    return !QFileInfo(installedDataFolder()).isDir()
-            && QFileInfo(QCoreApplication::applicationDirPath()).isWritable();
-}
-
-QString userConfigurationFolder()
-{
-    // A relative folder would depend on where the program was started.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (!QDir::isAbsolutePath(folder))
-        folder = QDir::homePath() + u"/.config"_s;
-    return folder + u"/tessaro"_s;
+    // A file made there decides: what a folder's attributes say is not what
+    // the system lets the user do (Windows' permissions, a read-only mount).
+    static const bool beside = [] {
+        if (QFileInfo(installedDataFolder()).isDir())
+            return false;
+        QTemporaryFile probe(QCoreApplication::applicationDirPath() + u"/.tessaro-probe-XXXXXX"_s);
+        return probe.open();
+    }();
+    return beside;
 }
 
 } // namespace Tessaro

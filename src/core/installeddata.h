@@ -9,13 +9,21 @@ namespace Tessaro {
 // installation moved elsewhere still finds it.
 QString installedDataFolder();
 
-// Whether the program keeps its own files beside itself: a program run from
-// its build or unpacked folder, which the user may write. An installed
-// program never does, not even for root: its folder is every user's.
+// Whether the program keeps its own files beside itself: one with no
+// installation's data folder beside its own, where a file can be made (a
+// build folder, an unpacked archive, a folder of the user's own). An
+// installed Linux program never does, not even for root: its folder is
+// every user's.
 bool keepsFilesBesideItself();
 
-// The user's own folder for the program's files: $XDG_CONFIG_HOME/tessaro,
-// or ~/.config/tessaro when that variable is unset or not absolute.
+// The user's own folder for the program's files: on Linux
+// $XDG_CONFIG_HOME/tessaro, or ~/.config/tessaro when that variable is unset
+// or not absolute; on Windows %APPDATA%\Tessaro.
 QString userConfigurationFolder();
+
+// Where the window keeps how the user left it (window.conf): on Linux the
+// user's own folder, always; on Windows beside the program where it keeps
+// its files there, as the preferences file.
+QString windowSettingsFolder();
 
 } // namespace Tessaro

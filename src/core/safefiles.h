@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <utility>
 
 namespace Tessaro {
 
@@ -21,7 +20,7 @@ struct FileStatus
         NotAFile,     // a folder, device, FIFO, dangling link or link loop
         FolderIsLink, // the folder was to be a folder, not a link to one
         TooLarge,     // more bytes than the reader allows
-        SystemError,  // the system refused: systemError holds errno
+        SystemError,  // the system refused: systemError holds its code
     };
     Problem problem = None;
     int systemError = 0;
@@ -66,45 +65,9 @@ enum class FolderLinks { Follow, Refuse };
 FileStatus writeFile(const QString &path, const QByteArray &content, Existing existing,
                      FolderLinks folderLinks = FolderLinks::Follow);
 
-#ifdef Q_OS_UNIX
-// A file descriptor, closed when it goes out of scope.
-class Descriptor
-{
-public:
-    explicit Descriptor(int descriptor = -1) : m_descriptor(descriptor) { }
-    ~Descriptor();
-    Descriptor(Descriptor &&other) noexcept : m_descriptor(std::exchange(other.m_descriptor, -1)) { }
-    Descriptor &operator=(Descriptor &&other) noexcept
-    {
-        std::swap(m_descriptor, other.m_descriptor);
-        return *this;
-    }
-
-    int get() const { return m_descriptor; }
-    // Closes it now, saying whether the last writes went well.
-    bool close();
-
-private:
-    int m_descriptor;
-};
-
-// The same, for a file of a folder already open: every step works relative
-// to that folder, whatever its path names meanwhile.
-FileStatus writeFileIn(int folder, const QByteArray &name, const QByteArray &content,
-                       Existing existing);
-
-// Removes what runs of ours that were stopped midway left in a folder
-// already open: regular files with the names only our temporary files have.
-void removeLeftovers(int folder);
-
-// Whether a read may take its bytes from memory, or must take them from the
-// device itself, as a check of what reached it must.
-enum class Cache { Use, Drop };
-
-// Reads a regular file of a folder already open, never through a link, at
-// most maximumSize bytes.
-FileStatus readFileIn(int folder, const QByteArray &name, qint64 maximumSize, Cache cache,
-                      QByteArray &content);
-#endif
+// Why the system refused, in the program's own language: the system's
+// code for it (errno on Linux, a Windows error code on Windows) as the system
+// words it in English, translated; the system's own words for any other.
+QString systemReason(int code);
 
 } // namespace Tessaro

@@ -13,11 +13,12 @@ using namespace Qt::StringLiterals;
 
 namespace Tessaro {
 
-bool isUnitFolderPattern(const QString &pattern)
+std::optional<QString> unitFolderPatternProblem(const QString &pattern)
 {
-    const QString sample = QString(pattern).replace(u"%1"_s, u"001"_s);
-    return pattern.contains(u"%1"_s) && !pattern.contains(u'/') && !pattern.contains(u'\\')
-            && sample != u"."_s && sample != u".."_s;
+    if (!pattern.contains(u"%1"_s))
+        return QCoreApplication::translate("Units", "the folder name must hold %1").arg(u"%1"_s);
+    // Only the ID's digits differ from one unit's name to the next.
+    return folderNameProblem(QString(pattern).replace(u"%1"_s, u"001"_s));
 }
 
 QList<UnitFile> unitFiles(const QString &targetFolder, const QString &pattern, int first, int last)

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace Tessaro {
 
@@ -25,9 +26,14 @@ struct UnitFile
     QString path;
 };
 
-// Whether a pattern names a folder of its own for each unit: it holds "%1",
-// and nothing that leaves the target folder.
-bool isUnitFolderPattern(const QString &pattern);
+// Why a pattern names no folder of its own for each unit, if it does not: it
+// must hold "%1", name one folder inside the target folder, and be a name
+// the system can hold. In the current language, lower case.
+std::optional<QString> unitFolderPatternProblem(const QString &pattern);
+
+// Why the system cannot hold a folder of this name, if it cannot; "." and
+// ".." name no folder of their own.
+std::optional<QString> folderNameProblem(const QString &name);
 
 // The files of the units first to last, in ID order.
 QList<UnitFile> unitFiles(const QString &targetFolder, const QString &pattern, int first, int last);

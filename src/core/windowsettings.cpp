@@ -239,7 +239,7 @@ QByteArray windowSettingsText(const WindowValues &values)
     return text;
 }
 
-WindowSettings::WindowSettings() : m_path(userConfigurationFolder() + u"/window.conf"_s)
+WindowSettings::WindowSettings() : m_path(windowSettingsFolder() + u"/window.conf"_s)
 {
     // Not through a link, nor from anything but a regular file: a FIFO would
     // hold the window before it ever shows. Such a file reads as none.

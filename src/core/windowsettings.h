@@ -24,8 +24,7 @@ QByteArray windowSettingsText(const WindowValues &values);
 
 // How the user left the window and its dialogs: size, position, what was
 // shown, what the units dialog held. An INI file of its own, window.conf in
-// userConfigurationFolder(), whether or not the preferences file sits beside
-// the program: it is the user's, never every user's. It is read when the
+// windowSettingsFolder(): on Linux the user's, never every user's. It is read when the
 // object is made, and written whole by save().
 class WindowSettings
 {

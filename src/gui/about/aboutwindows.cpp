@@ -35,14 +35,7 @@ void AboutWindows::updateInfos()
 
 QString AboutWindows::osName()
 {
-#ifdef Q_OS_WIN
-    const QString name = windowsVersionName(QOperatingSystemVersion::current());
-#else
-    QString name = QSysInfo::prettyProductName();
-    if (name.isEmpty())
-        name = tr("Unkown OS");
-#endif
-    return name + u' ' + (QSysInfo::WordSize == 64 ? tr("(64bit)") : tr("(32bit)"));
+    return systemName() + u' ' + (QSysInfo::WordSize == 64 ? tr("(64bit)") : tr("(32bit)"));
 }
 
 void showAboutWindow()

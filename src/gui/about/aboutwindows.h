@@ -36,3 +36,7 @@ void showAboutWindow();
 // The name of a Windows version: NT, 2000, XP, 2003, Vista and 7 by name,
 // any other "Microsoft OS".
 QString windowsVersionName(const QOperatingSystemVersion &version);
+
+// How the system the program runs on is named: a Windows version by
+// windowsVersionName(), another system as it names itself.
+QString systemName();

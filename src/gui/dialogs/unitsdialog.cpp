@@ -106,10 +106,9 @@ void UnitsDialog::showFiles()
         reason = tr("The last ID is below the first");
     else if (targetFolder().isEmpty())
         reason = tr("Choose a folder");
-    else if (!m_name->text().contains(u"%1"_s))
-        reason = tr("The folder name must hold %1").arg(u"%1"_s);
-    else if (!Tessaro::isUnitFolderPattern(m_name->text()))
-        reason = tr("The folder name must name one folder");
+    else if (const std::optional<QString> problem =
+                     Tessaro::unitFolderPatternProblem(m_name->text()))
+        reason = problem->at(0).toUpper() + problem->mid(1);
     m_reason->setText(reason);
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(reason.isEmpty());
     m_files->clear();

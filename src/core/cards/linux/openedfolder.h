@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cards/cardsource.h"
+#include "core/safefiles_unix.h"
 
 namespace Tessaro {
 
