@@ -14,7 +14,7 @@ exec 3>&1 1>&2
 # its fonts, which Qt's offscreen platform needs under Wine;
 # NSIS and xz for the installer and archives.
 "$root/scripts/setup-debian.sh" mingw-w64 gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix \
-    dpkg-dev wine wine64 fonts-wine nsis xz-utils
+    dpkg-dev wine wine64 fonts-wine nsis xz-utils qt6-translations-l10n
 
 # Qt's own build tools (moc, rcc, uic) are the host's: the Windows Qt must be
 # the very same source, so take the version of the host's Qt package.
@@ -51,7 +51,15 @@ prefix="$cache/$key"
 # built with: a copy beside the prefix, where no clone's removal reaches it.
 toolchain="$cache/$key.toolchain.cmake"
 
+# Qt's own French texts are not built here: Debian's, of the same Qt, go
+# where the Windows Qt looks for them.
+add_translations() {
+    mkdir -p "$1/translations"
+    cp /usr/share/qt6/translations/qtbase_fr.qm "$1/translations/"
+}
+
 if [ -d "$prefix" ]; then
+    [ -f "$prefix/translations/qtbase_fr.qm" ] || add_translations "$prefix"
     echo "Qt for Windows: $prefix (cached)"
     echo "$prefix" >&3
     exit 0
@@ -128,6 +136,7 @@ echo "Built in $((built - configured)) s; installing"
 # never leaves a prefix that looks complete.
 rm -rf "$prefix.part"
 cmake --install . --prefix "$prefix.part" >>"$log" 2>&1
+add_translations "$prefix.part"
 mv "$prefix.part" "$prefix"
 echo "Qt for Windows: $prefix ($(du -sh "$prefix" | cut -f1))"
 echo "$prefix" >&3

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QOperatingSystemVersion>
 #include <QPointer>
 #include <QPushButton>
 #include <QUrl>
@@ -26,6 +27,7 @@ public slots:
 private slots:
     void aboutWindow_data();
     void aboutWindow();
+    void windowsVersions();
     void links();
 
 private:
@@ -60,7 +62,7 @@ void TestAbout::aboutWindow()
     QVERIFY(infos.startsWith(u"<br><b>Tessaro - Configuration File Generator </b></br>"_s));
     QVERIFY(infos.contains(u"</b></br><p>Copyright (C) 2026 Orvel. All rights reserved.</p>"
                            u"<p><a href=\"http://www.orvel.example\">www.orvel.example</a></p><p>"_s
-                           + QSysInfo::prettyProductName().toHtmlEscaped()));
+                           + systemName().toHtmlEscaped()));
     // Without a parent, fixed at the size of its contents, and modal: the
     // main window takes no input until it is closed, and then it is released.
     QVERIFY(!about->parent());
@@ -72,6 +74,20 @@ void TestAbout::aboutWindow()
     QCOMPARE(formState(window.get()), formWith({}, true));
     QTest::mouseClick(close, Qt::LeftButton);
     QTRY_VERIFY(about.isNull());
+}
+
+void TestAbout::windowsVersions()
+{
+    // Each release by name, any other by none.
+    const std::pair<std::pair<int, int>, QString> names[] = {
+            {{4, 0}, u"Microsoft Windows NT"_s},    {{5, 0}, u"Microsoft Windows 2000"_s},
+            {{5, 1}, u"Microsoft Windows XP"_s},    {{5, 2}, u"Microsoft Windows 2003"_s},
+            {{6, 0}, u"Microsoft Windows Vista"_s}, {{6, 1}, u"Microsoft Windows 7"_s},
+            {{6, 2}, u"Microsoft OS"_s},            {{10, 0}, u"Microsoft OS"_s}};
+    for (const auto &[version, name] : names)
+        QCOMPARE(windowsVersionName(QOperatingSystemVersion(QOperatingSystemVersion::Windows,
+                                                            version.first, version.second)),
+                 name);
 }
 
 void TestAbout::links()

@@ -8,6 +8,7 @@
 #include "core/safefiles.h"
 #include "core/windowsettings.h"
 #include "support/files.h"
+#include "support/systemfiles.h"
 
 #include <QDir>
 #include <QSettings>
@@ -15,9 +16,7 @@
 #include <QTest>
 #include <QUrlQuery>
 
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 using namespace Tessaro;
@@ -35,6 +34,7 @@ private slots:
     void supportRequest_data();
     void supportRequest();
     void systemReasons();
+    void rivalsAtOneName();
 };
 
 void TestApplication::preferences()
@@ -42,8 +42,8 @@ void TestApplication::preferences()
     // One file per language under data/preferences, named as its last line.
     for (const LanguageEntry &entry : languages)
         QCOMPARE(preferencesText(entry.language),
-                 readAll(QFINDTESTDATA(u"data/preferences/"_s + languageName(entry.language)
-                                       + u".cfg"_s)));
+                 TestSupport::withSystemLineEnds(readAll(QFINDTESTDATA(
+                         u"data/preferences/"_s + languageName(entry.language) + u".cfg"_s))));
     const QDir files(QFINDTESTDATA("data/preferences"));
     QStringList transcript;
     for (const QString &name : files.entryList(QDir::Files)) {
@@ -90,13 +90,8 @@ void TestApplication::writesOnlyWhatItMay_data()
     QTest::newRow("nothing") << u""_s << false << int(FileStatus::None);
     QTest::newRow("a file, kept") << u"file"_s << false << int(FileStatus::Exists);
     QTest::newRow("a file, replaced") << u"file"_s << true << int(FileStatus::None);
-    QTest::newRow("a link, kept") << u"link"_s << false << int(FileStatus::Exists);
-    QTest::newRow("a link, replaced itself") << u"link"_s << true << int(FileStatus::None);
-    QTest::newRow("a link to nothing, kept") << u"dangling"_s << false << int(FileStatus::Exists);
-    QTest::newRow("a link to nothing") << u"dangling"_s << true << int(FileStatus::NotAFile);
-    QTest::newRow("a link loop") << u"loop"_s << true << int(FileStatus::NotAFile);
-    QTest::newRow("a FIFO") << u"fifo"_s << true << int(FileStatus::NotAFile);
     QTest::newRow("a folder") << u"folder"_s << true << int(FileStatus::NotAFile);
+    TestSupport::addSystemStandingRows();
 }
 
 void TestApplication::writesOnlyWhatItMay()
@@ -106,20 +101,15 @@ void TestApplication::writesOnlyWhatItMay()
     QFETCH(bool, replace);
     QFETCH(int, problem);
     QTemporaryDir folder;
-    const QString path = folder.filePath(u"config.txt"_s);
+    QString path = folder.filePath(u"config.txt"_s);
     const QString target = folder.filePath(u"target.txt"_s);
     QVERIFY(TestSupport::writeFile(target, "target\n"));
     if (standing == u"file")
         QVERIFY(TestSupport::writeFile(path, "old\n"));
-    else if (standing == u"fifo")
-        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     else if (standing == u"folder")
         QVERIFY(QDir().mkdir(path));
     else if (!standing.isEmpty())
-        QVERIFY(QFile::link(standing == u"link"   ? target
-                                    : standing == u"loop" ? path
-                                                          : folder.filePath(u"none"_s),
-                            path));
+        QVERIFY(!(path = TestSupport::putSystemStanding(standing, folder.path(), target)).isEmpty());
     const auto state = [&path]() -> QString {
         const QFileInfo info(path);
         return u"%1 %2 "_s.arg(info.isSymLink()).arg(info.isFile())
@@ -133,7 +123,7 @@ void TestApplication::writesOnlyWhatItMay()
     QCOMPARE(state(), status.ok() ? u"0 1 new\n"_s : before);
     // A link's target is never written, and nothing is left beside the file.
     QCOMPARE(readAll(target), "target\n"_ba);
-    QVERIFY(!QFileInfo::exists(folder.filePath(u"none"_s)));
+    QVERIFY(!QFileInfo::exists(target + u".none"_s));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Hidden | QDir::Files).filter(u".tessaro"_s),
              QStringList());
 }
@@ -161,13 +151,29 @@ void TestApplication::supportRequest()
 
 void TestApplication::systemReasons()
 {
-    // In English, every reason in the system's own words; in French, ours.
-    for (int error = 1; error <= EHWPOISON; ++error)
-        QCOMPARE(fileProblemText({FileStatus::SystemError, error}),
-                 QString::fromLocal8Bit(std::strerror(error)));
+    // In English, every reason as the system words it; in French, ours.
+    for (const auto &[code, text] : TestSupport::systemReasonsInEnglish())
+        QCOMPARE(fileProblemText({FileStatus::SystemError, code}), text);
     loadTranslations(Language::French);
-    QCOMPARE(fileProblemText({FileStatus::SystemError, EDQUOT}), u"Quota de disque dépassé"_s);
+    const auto [code, text] = TestSupport::systemReasonInFrench();
+    QCOMPARE(fileProblemText({FileStatus::SystemError, code}), text);
     loadBuiltInEnglish();
+}
+
+void TestApplication::rivalsAtOneName()
+{
+    // Two writes of one name at once, neither replacing: one takes it, the
+    // other finds it taken, never both.
+    for (int trial = 0; trial < 20; ++trial) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"config.txt"_s);
+        FileStatus rivals;
+        std::thread rival([&] { rivals = Tessaro::writeFile(path, "rival\n", Existing::Keep); });
+        const FileStatus ours = Tessaro::writeFile(path, "ours\n", Existing::Keep);
+        rival.join();
+        QCOMPARE(int(ours.ok()) + int(rivals.ok()), 1);
+        QCOMPARE(readAll(path), ours.ok() ? "ours\n"_ba : "rival\n"_ba);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestApplication)

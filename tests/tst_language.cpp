@@ -5,6 +5,7 @@
 #include "gui/mainwindow.h"
 #include "support/files.h"
 #include "support/formaccess.h"
+#include "support/systemfiles.h"
 #include "support/modalscript.h"
 #include "support/testmain.h"
 
@@ -149,7 +150,8 @@ void TestLanguage::switchingLanguage()
     // start shows the choice, every row ticked at its default.
     QCOMPARE(readAll(preferencesPath()), "a foreign file of the same name\n"_ba);
     startWindow();
-    QVERIFY(readAll(preferencesPath()).endsWith(QByteArray("*\n" + stored + "\n")));
+    QVERIFY(readAll(preferencesPath())
+                    .endsWith(TestSupport::withSystemLineEnds("*\n" + stored + "\n")));
     QVERIFY(TestSupport::action(window.get(), action)->isChecked());
     QCOMPARE(formState(window.get()), formWith({}, true));
     importFile();

@@ -62,7 +62,11 @@ Status Command::run(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option is spelled -? too on Windows: ours reads the
+    // same on every system.
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays help on commandline options."_s);
+    parser.addOption(help);
+    parser.addOption({u"help-all"_s, u"Displays help including Qt specific options."_s});
     parser.addOptions(options());
     const QString program = QCoreApplication::applicationName();
     if (!parser.parse(arguments)) {

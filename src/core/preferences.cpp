@@ -18,12 +18,6 @@ namespace {
 // Our file is under 200 bytes; a bigger one is not ours.
 constexpr qint64 maximumPreferencesSize = 64 * 1024;
 
-// The line ends a text-mode file has always had here: CR LF on Windows.
-#ifdef Q_OS_WIN
-constexpr QLatin1StringView lineEnd{"\r\n"};
-#else
-constexpr QLatin1StringView lineEnd{"\n"};
-#endif
 
 QString preferencesFileName()
 {
@@ -70,7 +64,8 @@ QByteArray preferencesText(Language language)
             stars,
             languageName(language),
     };
-    return (lines.join(lineEnd) + lineEnd).toUtf8();
+    // The line ends a text-mode file has always had.
+    return (lines.join(systemLineEnd()) + systemLineEnd()).toUtf8();
 }
 
 std::optional<Language> parsePreferences(const QByteArray &content)

@@ -65,6 +65,9 @@ enum class FolderLinks { Follow, Refuse };
 FileStatus writeFile(const QString &path, const QByteArray &content, Existing existing,
                      FolderLinks folderLinks = FolderLinks::Follow);
 
+// The line end of the system's text files: CR LF on Windows.
+QLatin1StringView systemLineEnd();
+
 // Why the system refused, in the program's own language: the system's
 // code for it (errno on Linux, a Windows error code on Windows) as the system
 // words it in English, translated; the system's own words for any other.

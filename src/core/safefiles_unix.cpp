@@ -324,6 +324,11 @@ FileStatus readFileIn(int folder, const QByteArray &name, qint64 maximumSize, Ca
     return {};
 }
 
+QLatin1StringView systemLineEnd()
+{
+    return QLatin1StringView("\n");
+}
+
 QString systemReason(int error)
 {
     // The system's reasons a file command can meet, worded as the system

@@ -259,6 +259,11 @@ FileStatus writeFile(const QString &path, const QByteArray &content, Existing ex
     return {};
 }
 
+QLatin1StringView systemLineEnd()
+{
+    return QLatin1StringView("\r\n");
+}
+
 QString systemReason(int code)
 {
     // The system's reasons a file command can meet, worded as Linux words

@@ -225,16 +225,20 @@ WindowValues parseWindowSettings(const QByteArray &content)
 
 QByteArray windowSettingsText(const WindowValues &values)
 {
+    // Lines end as QSettings ends them: as the system's text files do.
+    const QByteArray end = systemLineEnd().toString().toLatin1();
     QByteArray text;
     QString section;
     for (auto entry = values.cbegin(); entry != values.cend(); ++entry) {
         const qsizetype slash = entry.key().indexOf(u'/');
         const QString keySection = entry.key().left(slash);
         if (text.isEmpty() || keySection != section) {
-            text += (text.isEmpty() ? "[" : "\n[") + keySection.toUtf8() + "]\n";
+            if (!text.isEmpty())
+                text += end;
+            text += '[' + keySection.toUtf8() + ']' + end;
             section = keySection;
         }
-        text += entry.key().mid(slash + 1).toUtf8() + '=' + writtenValue(entry.value()) + '\n';
+        text += entry.key().mid(slash + 1).toUtf8() + '=' + writtenValue(entry.value()) + end;
     }
     return text;
 }

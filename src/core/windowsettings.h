@@ -19,7 +19,8 @@ using WindowValues = QMap<QString, QVariant>;
 WindowValues parseWindowSettings(const QByteArray &content);
 
 // The INI file of values: strings in UTF-8, escaped and quoted as QSettings
-// does, so that each reads back exactly and an earlier version reads them too.
+// does, lines ended as it ends them, so that each reads back exactly and an
+// earlier version reads them too.
 QByteArray windowSettingsText(const WindowValues &values);
 
 // How the user left the window and its dialogs: size, position, what was

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QOperatingSystemVersion>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
@@ -123,9 +124,9 @@ void MainWindow::setupUi(QMainWindow *window)
         if (entry.windowFont)
             action->setFont(font);
     }
-#ifdef Q_OS_WIN
-    action_Redo->setShortcuts({action_Redo->shortcut(), QKeySequence(u"Ctrl+Y"_s)});
-#endif
+    // Windows users also redo with Ctrl+Y.
+    if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows)
+        action_Redo->setShortcuts({action_Redo->shortcut(), QKeySequence(u"Ctrl+Y"_s)});
     for (std::size_t i = 0; i < Tessaro::languages.size(); ++i) {
         QAction *action = new QAction(window);
         action->setObjectName(QLatin1StringView(Tessaro::languages[i].actionName));

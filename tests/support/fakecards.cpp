@@ -1,6 +1,6 @@
 #include "support/fakecards.h"
 
-#include <cerrno>
+#include "support/systemfiles.h"
 
 using namespace Tessaro;
 
@@ -22,7 +22,7 @@ public:
     FileStatus writeFile(const QByteArray &content, Existing existing) const override
     {
         if (m_card.readOnly)
-            return {FileStatus::SystemError, EROFS};
+            return {FileStatus::SystemError, readOnlyFileSystem()};
         if (m_card.hasFile && existing == Existing::Keep)
             return {FileStatus::Exists, 0};
         m_card.held = content;

@@ -1,0 +1,57 @@
+#include "support/systemfiles.h"
+
+#include "core/safefiles.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <windows.h>
+
+using namespace Qt::StringLiterals;
+using Tessaro::FileStatus;
+
+namespace TestSupport {
+
+void addSystemStandingRows()
+{
+    QTest::newRow("a read-only file") << u"read-only"_s << true << int(FileStatus::SystemError);
+    QTest::newRow("a device's name") << u"NUL"_s << true << int(FileStatus::NotAFile);
+}
+
+QString putSystemStanding(const QString &standing, const QString &folder, const QString &)
+{
+    // The device's own name stands in every folder.
+    if (standing == u"NUL")
+        return folder + u"/NUL"_s;
+    const QString path = folder + u"/config.txt"_s;
+    const HANDLE file = ::CreateFileW(QDir::toNativeSeparators(path).toStdWString().c_str(),
+                                      GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_READONLY, nullptr);
+    return file != INVALID_HANDLE_VALUE && ::CloseHandle(file) ? path : QString();
+}
+
+QByteArray withSystemLineEnds(QByteArray text)
+{
+    return text.replace("\n", "\r\n");
+}
+
+int readOnlyFileSystem()
+{
+    return ERROR_WRITE_PROTECT;
+}
+
+QList<std::pair<int, QString>> systemReasonsInEnglish()
+{
+    return {{ERROR_DISK_FULL, u"No space left on device"_s},
+            {ERROR_WRITE_PROTECT, u"Read-only file system"_s},
+            {ERROR_ACCESS_DENIED, u"Permission denied"_s},
+            {ERROR_SHARING_VIOLATION, u"Device or resource busy"_s},
+            {ERROR_FILE_NOT_FOUND, u"No such file or directory"_s}};
+}
+
+std::pair<int, QString> systemReasonInFrench()
+{
+    return {ERROR_DISK_FULL, u"Aucun espace disponible sur le périphérique"_s};
+}
+
+} // namespace TestSupport
