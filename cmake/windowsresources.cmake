@@ -31,3 +31,10 @@ function(tessaro_windows_resources target assembly description)
         target_link_options(${target} PRIVATE /MANIFEST:NO)
     endif()
 endfunction()
+
+# The setup program's script, made from the project's identity; see
+# scripts/windows.sh.
+if(WIN32)
+    configure_file("${PROJECT_SOURCE_DIR}/ressources/windows/setup.nsi.in"
+        "${PROJECT_BINARY_DIR}/setup.nsi" @ONLY)
+endif()
