@@ -77,7 +77,7 @@ Status CardsCommand::execute(const QCommandLineParser &parser)
         prompt();
     });
     QObject::connect(&session, &CardSession::notWatching, [&](const QString &why) {
-        status = complain(Failure, parser.isSet(u"watch"_s)
+        status = complain(Failure, parser.isSet(u"watch"_s) || !watchesCardFolders()
                                   ? u"no cards can be found: %1"_s.arg(why)
                                   : u"no cards can be found: %1; give a folder to watch with "
                                     u"--watch"_s.arg(why));

@@ -102,4 +102,7 @@ protected:
 // user's cards; else that folder.
 std::vector<std::unique_ptr<CardSource>> cardSources(const QString &folder);
 
+// Whether this system finds cards in a folder the user names.
+bool watchesCardFolders();
+
 } // namespace Tessaro

@@ -103,6 +103,8 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, const QString &s
     auto *folderLabel = new QLabel(tr("Cards &from:"), this);
     folderLabel->setBuddy(m_folder);
     layout->addRow(folderLabel, folderRow);
+    // Where cards are found in no folder the user names, there is none to name.
+    layout->setRowVisible(folderLabel, Tessaro::watchesCardFolders());
     layout->addRow(QString(), m_byHand);
     layout->addRow(QString(), m_check);
     layout->addRow(QString(), m_replace);
@@ -138,7 +140,7 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, const QString &s
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_session, &CardSession::watching, this, &CardsDialog::showWatching);
     connect(m_session, &CardSession::notWatching, this, [this](const QString &why) {
-        m_notWatching = m_folder->text().isEmpty()
+        m_notWatching = m_folder->text().isEmpty() && Tessaro::watchesCardFolders()
                 ? tr("No cards can be found: %1. Choose a folder to watch.").arg(why)
                 : tr("No cards can be found: %1.").arg(why);
         m_eject->setEnabled(false);

@@ -57,4 +57,9 @@ std::vector<std::unique_ptr<CardSource>> cardSources(const QString &folder)
     return sources;
 }
 
+bool watchesCardFolders()
+{
+    return true;
+}
+
 } // namespace Tessaro

@@ -33,4 +33,9 @@ std::vector<std::unique_ptr<CardSource>> cardSources(const QString &)
     return sources;
 }
 
+bool watchesCardFolders()
+{
+    return false;
+}
+
 } // namespace Tessaro
