@@ -91,6 +91,7 @@ void TestApplication::writesOnlyWhatItMay_data()
     QTest::newRow("a file, kept") << u"file"_s << false << int(FileStatus::Exists);
     QTest::newRow("a file, replaced") << u"file"_s << true << int(FileStatus::None);
     QTest::newRow("a folder") << u"folder"_s << true << int(FileStatus::NotAFile);
+    QTest::newRow("a folder, kept") << u"folder"_s << false << int(FileStatus::NotAFile);
     TestSupport::addSystemStandingRows();
 }
 

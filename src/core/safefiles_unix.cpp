@@ -222,8 +222,8 @@ FileStatus writeFileIn(int folder, const QByteArray &name, const QByteArray &con
         return systemError();
     bool rewritable = false; // a regular file of its own, not a link
     if (exists) {
-        if (existing == Existing::Keep)
-            return failed(FileStatus::Exists);
+        // What would be refused even if it were to be replaced is refused
+        // as such: never "it exists" where replacing it would not help.
         struct stat target = {};
         if (S_ISLNK(status.st_mode)
             && (::fstatat(folder, name.constData(), &target, 0) != 0
@@ -231,6 +231,8 @@ FileStatus writeFileIn(int folder, const QByteArray &name, const QByteArray &con
             return failed(FileStatus::NotAFile);
         if (!S_ISLNK(status.st_mode) && !S_ISREG(status.st_mode))
             return failed(FileStatus::NotAFile);
+        if (existing == Existing::Keep)
+            return failed(FileStatus::Exists);
         // A write-protected file keeps its content: it is replaced only where
         // the user could open it for writing (root can).
         if (::faccessat(folder, name.constData(), W_OK, AT_EACCESS) != 0)

@@ -1,12 +1,15 @@
-#include "core/safefiles.h"
+#include "core/safefiles_win.h"
 
 #include "core/safefiles_p.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <windows.h>
+
+using namespace Qt::StringLiterals;
 
 namespace Tessaro {
 
@@ -153,9 +156,20 @@ FileStatus rewriteInPlace(const std::wstring &path, const QByteArray &content)
 
 } // namespace
 
+bool isDeviceName(const QString &name)
+{
+    // Whatever follows a dot, and in any folder.
+    static const QRegularExpression device(
+            u"^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]|CONIN\\$|CONOUT\\$)( *\\..*)?$"_s,
+            QRegularExpression::CaseInsensitiveOption);
+    return device.match(name).hasMatch();
+}
+
 FileStatus readFileOnDisk(const QString &path, qint64 maximumSize, Links links,
                           QByteArray &content)
 {
+    if (isDeviceName(QFileInfo(path).fileName()))
+        return failed(FileStatus::NotAFile);
     const std::wstring name = native(path);
     DWORD code = 0;
     switch (kindAt(name, code)) {
@@ -212,12 +226,16 @@ FileStatus writeFile(const QString &path, const QByteArray &content, Existing ex
         return failed(FileStatus::FolderIsLink);
     const std::wstring target = native(info.absoluteFilePath());
 
+    // A device's name (CON, NUL, COM1), a folder, or a link to no file is
+    // refused as such, never as a name that exists.
+    if (isDeviceName(info.fileName()))
+        return failed(FileStatus::NotAFile);
     DWORD code = 0;
     const Kind kind = kindAt(target, code);
+    if (kind == Kind::Other || (kind == Kind::Link && !leadsToFile(target)))
+        return failed(FileStatus::NotAFile);
     if (kind != Kind::Missing && existing == Existing::Keep)
         return failed(FileStatus::Exists);
-    if (kind == Kind::Other || (kind == Kind::Link && !leadsToFile(target)))
-        return code && kind == Kind::Other ? systemError(code) : failed(FileStatus::NotAFile);
     // A write-protected file keeps its content.
     if (kind == Kind::File
         && (::GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_READONLY))

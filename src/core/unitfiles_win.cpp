@@ -1,7 +1,8 @@
 #include "core/unitfiles.h"
 
+#include "core/safefiles_win.h"
+
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -29,10 +30,7 @@ std::optional<QString> folderNameProblem(const QString &name)
         return problem(QT_TRANSLATE_NOOP("Units",
                                          "Windows takes no folder name that ends in a dot or "
                                          "a blank"));
-    // Windows keeps these names for devices, whatever follows a dot.
-    static const QRegularExpression device(u"^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"_s,
-                                           QRegularExpression::CaseInsensitiveOption);
-    if (device.match(name).hasMatch())
+    if (isDeviceName(name))
         return problem(QT_TRANSLATE_NOOP("Units", "Windows keeps the name %1 for a device"))
                 .arg(name.section(u'.', 0, 0));
     return std::nullopt;

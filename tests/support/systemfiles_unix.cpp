@@ -18,7 +18,7 @@ void addSystemStandingRows()
 {
     QTest::newRow("a link, kept") << u"link"_s << false << int(FileStatus::Exists);
     QTest::newRow("a link, replaced itself") << u"link"_s << true << int(FileStatus::None);
-    QTest::newRow("a link to nothing, kept") << u"dangling"_s << false << int(FileStatus::Exists);
+    QTest::newRow("a link to nothing, kept") << u"dangling"_s << false << int(FileStatus::NotAFile);
     QTest::newRow("a link to nothing") << u"dangling"_s << true << int(FileStatus::NotAFile);
     QTest::newRow("a link loop") << u"loop"_s << true << int(FileStatus::NotAFile);
     QTest::newRow("a FIFO") << u"fifo"_s << true << int(FileStatus::NotAFile);

@@ -16,6 +16,7 @@ void addSystemStandingRows()
 {
     QTest::newRow("a read-only file") << u"read-only"_s << true << int(FileStatus::SystemError);
     QTest::newRow("a device's name") << u"NUL"_s << true << int(FileStatus::NotAFile);
+    QTest::newRow("a device's name, kept") << u"NUL"_s << false << int(FileStatus::NotAFile);
 }
 
 QString putSystemStanding(const QString &standing, const QString &folder, const QString &)
