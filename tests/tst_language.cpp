@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -74,9 +75,11 @@ QStringList transcript(const QMainWindow *window)
             lines << u"    mark: "_s + accessible(mark).join(u" | "_s);
     }
     auto *summary = named<QLabel>(window, u"label_Summary"_s);
-    const QString folder = QFileInfo(Tessaro::lastConfigurationPath).path();
+    // The folder as the system writes it, its separator after it.
+    const QString folder = QDir::toNativeSeparators(
+            QFileInfo(Tessaro::lastConfigurationPath).path() + u'/');
     return lines << u"path | "_s
-                    + accessible(pathField(window)).replaceInStrings(folder, u"<folder>"_s).join(u" | "_s)
+                    + accessible(pathField(window)).replaceInStrings(folder, u"<folder>/"_s).join(u" | "_s)
                  << u"more tools | "_s + accessible(named(window, u"qt_toolbar_ext_button"_s))[0]
                  << u"Qt's own | "_s + QCoreApplication::translate("QPlatformTheme", "Cancel")
                  << u"preview | "_s + accessible(named(window, u"plainTextEdit_Preview"_s))[0]

@@ -1,5 +1,7 @@
 #include "gui/elidinglabel.h"
 
+#include <QDir>
+
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -92,8 +94,10 @@ PathLabel::PathLabel(QWidget *parent) : ElidingLabel(parent)
 
 void PathLabel::setPath(const QString &path)
 {
-    setWholeText(path);
-    setAccessibleDescription(path);
+    // As the system writes paths: C:\Users\... on Windows.
+    const QString shown = QDir::toNativeSeparators(path);
+    setWholeText(shown);
+    setAccessibleDescription(shown);
 }
 
 QString PathLabel::shortened(const QString &text, int width) const
