@@ -123,6 +123,15 @@ grep -q "watching $watched\$" err && grep -qx "1 of 1 units written" out &&
     grep -c '#ID')" -eq 1 ] && [ ! -e /etc/config.txt ] ||
     fail "cards, many at once: written more than once, or into /etc"
 
+# Cards inserted together with the last one get their line too.
+watched=$root/together
+run --ids 126-127 --watch "$watched"
+for card in T1 T2 T3 T4 T5; do insert $card; done
+ended
+[ $? -eq 1 ] && [ "$(grep -c 'written and verified' out)" -eq 2 ] &&
+    [ "$(grep -c 'left alone: every unit is written' err)" -eq 3 ] ||
+    { fail "five cards for two IDs:"; cat out err >&2; }
+
 # A card swapped at one place while the program is held is a new card, even
 # where the system gives the new mount the old one's ID; one that another run
 # holds is left alone.

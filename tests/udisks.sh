@@ -69,14 +69,15 @@ done
     { fail "cards through the disk service said:"; cat out err >&2; }
 umount srv
 
-# Stopped while a card has come, it puts the card back as it was found.
+# Stopped while a card has come, it puts the card back as it was found, a
+# second signal or not.
 card MIDWAY
 run --ids 6-6
 kill -STOP $pid
 insert MIDWAY
 disk_service_wait "MIDWAY's file system" sh -c "udisksctl info -b $(losetup -n -O NAME -j MIDWAY.img) |
     grep -q IdUsage:.*filesystem"
-kill -CONT $pid && kill -INT $pid
+kill -CONT $pid && kill -INT $pid && kill -INT $pid
 ended
 ! mounted MIDWAY && grep -q "MIDWAY" out err || { fail "a card stopped midway:"; cat out err >&2; }
 

@@ -202,6 +202,10 @@
         <source>cards cannot be written on this system yet</source>
         <translation>cards cannot be written on this system yet</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is not a folder</translation>
+    </message>
 </context>
 <context>
     <name>CardsDialog</name>

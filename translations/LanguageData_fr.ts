@@ -202,6 +202,10 @@
         <source>cards cannot be written on this system yet</source>
         <translation>les cartes ne peuvent pas encore être écrites sur ce système</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
 </context>
 <context>
     <name>CardsDialog</name>

@@ -1,10 +1,11 @@
 #include "cli/commands.h"
-#include "cli/stopsignals.h"
 
+#include "core/stopsignals.h"
 #include "core/unitfiles.h"
 #include "core/cards/cardsession.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -59,6 +60,12 @@ Status CardsCommand::execute(const QCommandLineParser &parser)
         ending = true;
         session.end();
     };
+    // Once every unit is written, the cards inserted with the last one still
+    // get their line: the run ends when none has come for a moment.
+    QTimer quiet;
+    quiet.setSingleShot(true);
+    quiet.setInterval(1000);
+    QObject::connect(&quiet, &QTimer::timeout, endRun);
     const auto prompt = [&] {
         complain(Fine,
                  checking ? u"insert a card to check"_s
@@ -92,16 +99,19 @@ Status CardsCommand::execute(const QCommandLineParser &parser)
         }
         if (ending || result.kind == CardResult::Waiting || result.kind == CardResult::LeftAlone)
             return;
-        if (out().finish() || session.allUsed())
+        if (out().finish())
             endRun();
+        else if (session.allUsed())
+            quiet.start();
         else
             prompt();
     });
     QObject::connect(&session, &CardSession::finished, [] { QCoreApplication::exit(); });
-    // A signal ends the run once its card is put back; a second one at once.
+    // A signal ends the run once the card whose turn it is is put back; one
+    // more does not cut that short.
     if (!watchForStopSignals([&] {
             if (ending)
-                QCoreApplication::exit();
+                complain(Fine, u"stopping once the card is put back"_s);
             else
                 endRun();
         }))

@@ -1,4 +1,5 @@
 #include "core/applicationidentity.h"
+#include "core/stopsignals.h"
 #include "gui/mainwindow.h"
 
 #include <QApplication>
@@ -11,5 +12,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(TESSARO_DESKTOP_ID));
     MainWindow window;
     window.show();
+    // Asked to stop (SIGTERM at logout, Ctrl+C), the window closes as when
+    // the user closes it: a run of cards puts its card back first.
+    Tessaro::watchForStopSignals([] { QApplication::closeAllWindows(); });
     return application.exec();
 }

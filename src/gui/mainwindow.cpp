@@ -8,6 +8,7 @@
 #include "gui/about/aboutwindows.h"
 #include "gui/about/supportlinks.h"
 #include "gui/configurationcommands.h"
+#include "gui/dialogs/cardsdialog.h"
 #include "gui/dialogs/comparedialog.h"
 #include "gui/elidinglabel.h"
 #include "gui/formhistory.h"
@@ -124,6 +125,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A run of cards puts its card back first; the window closes after it.
+    if (auto *cards = findChild<CardsDialog *>(); cards && cards->isVisible()) {
+        event->ignore();
+        connect(cards, &QDialog::finished, this, &QWidget::close,
+                Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+        cards->reject();
+        return;
+    }
     saveWindowState();
     QMainWindow::closeEvent(event);
 }

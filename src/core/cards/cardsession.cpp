@@ -195,6 +195,13 @@ bool CardSession::ejects() const
     return m_ejecting && source() && source()->ejects();
 }
 
+QList<Card> CardSession::present() const
+{
+    QList<Card> present = source() ? source()->present() : QList<Card>();
+    present.removeIf([this](const Card &card) { return m_taken.contains(card.key); });
+    return present;
+}
+
 void CardSession::offer(const Card &card)
 {
     take(card);

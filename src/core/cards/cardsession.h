@@ -97,6 +97,8 @@ public:
     // Whether cards are ejected for the user: the source can, and is to.
     bool ejects() const;
 
+    // The cards there before the run, but those given a turn.
+    QList<Card> present() const;
     // A card to write in its turn: one there before, chosen by the user.
     void offer(const Card &card);
     // The user's answer to question().

@@ -157,6 +157,9 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, const QString &s
     connect(m_session, &CardSession::stateChanged, this, &CardsDialog::showState);
     connect(m_session, &CardSession::finished, this, &CardsDialog::finished);
     m_session->setEjecting(m_eject->isChecked());
+    // Return in a field never presses a button: it only ends the field.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
     watch();
 }
 
@@ -184,6 +187,11 @@ void CardsDialog::finished()
 
 void CardsDialog::watch()
 {
+    // The field ends its editing on Return and again when left: what is
+    // watched already is not watched anew.
+    if (m_session->source() && m_folder->text() == m_watched)
+        return;
+    m_watched = m_folder->text();
     m_present->clear();
     m_writeChosen->setEnabled(false);
     m_notWatching.clear();
@@ -205,25 +213,47 @@ void CardsDialog::showWatching()
 {
     const Tessaro::CardSource *source = m_session->source();
     // Without the disk service, the folder it watches instead.
-    if (!m_folder->text().isEmpty() || !source->ejects())
+    if (!m_folder->text().isEmpty() || !source->ejects()) {
         m_folder->setText(source->place());
-    else
+        m_watched = m_folder->text();
+    } else {
         m_folder->setPlaceholderText(source->place());
+    }
     m_byHand->setVisible(!source->ejects());
     m_eject->setEnabled(source->ejects());
-    m_present->clear();
-    for (const Card &card : source->present())
-        m_present->addItem(card.place.isEmpty()
-                                   ? tr("%1 (%2), not mounted").arg(card.label, card.device)
-                                   : u"%1 (%2)"_s.arg(card.label, card.device));
+    showPresent();
     showState();
+}
+
+void CardsDialog::showPresent()
+{
+    // Each entry knows its card: the list may change between a choice and
+    // the click that writes it.
+    const QString chosen = m_present->currentItem()
+            ? m_present->currentItem()->data(Qt::UserRole).toString()
+            : QString();
+    m_present->clear();
+    for (const Card &card : m_session->present()) {
+        auto *item = new QListWidgetItem(
+                card.place.isEmpty() ? tr("%1 (%2), not mounted").arg(card.label, card.device)
+                                     : u"%1 (%2)"_s.arg(card.label, card.device),
+                m_present);
+        item->setData(Qt::UserRole, card.key);
+        if (card.key == chosen)
+            m_present->setCurrentItem(item);
+    }
+    m_writeChosen->setEnabled(m_present->currentItem());
 }
 void CardsDialog::writeChosenCard()
 {
-    const int row = m_present->currentRow();
-    const QList<Card> &present = m_session->source()->present();
-    if (row >= 0 && row < present.size())
-        m_session->offer(present.at(row));
+    const QString chosen =
+            m_present->currentItem() ? m_present->currentItem()->data(Qt::UserRole).toString()
+                                     : QString();
+    for (const Card &card : m_session->present()) {
+        if (card.key == chosen)
+            m_session->offer(card);
+    }
+    showPresent();
 }
 
 void CardsDialog::ask(const Card &card, int unit, int held)
@@ -251,6 +281,7 @@ void CardsDialog::logged(const CardResult &result)
 {
     m_log->addItem(result.line());
     m_log->scrollToBottom();
+    showPresent();
     if (result.kind == CardResult::Waiting || result.kind == CardResult::LeftAlone)
         return;
     const QSignalBlocker quiet(m_next);

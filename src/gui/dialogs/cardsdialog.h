@@ -38,6 +38,7 @@ private:
     void chooseFolder();
     void writeChosenCard();
     void showWatching();
+    void showPresent();
     void ask(const Tessaro::Card &card, int unit, int held);
     void logged(const Tessaro::CardResult &result);
     void showState();
@@ -61,5 +62,6 @@ private:
     QPointer<QMessageBox> m_question;
     QString m_lastResult; // what the last card came to, for the status
     QString m_notWatching; // why no cards can be found, once it is known
+    QString m_watched;     // the folder field's text for what is watched
     bool m_closing = false;
 };

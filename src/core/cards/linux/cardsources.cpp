@@ -23,11 +23,12 @@ bool isPlainName(const QString &name)
 }
 
 // The user's name, as the desktop names the folder of their cards: $USER
-// where that is a plain name, else the account's.
+// where that is a plain name in the system's encoding, else the account's.
 QString userName()
 {
-    const QString user = qEnvironmentVariable("USER");
-    if (isPlainName(user))
+    const QByteArray bytes = qgetenv("USER");
+    const QString user = QFile::decodeName(bytes);
+    if (isPlainName(user) && QFile::encodeName(user) == bytes)
         return user;
     const passwd *account = ::getpwuid(::getuid());
     const QString name = account ? QFile::decodeName(account->pw_name) : QString();

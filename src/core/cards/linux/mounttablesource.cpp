@@ -39,8 +39,13 @@ void MountTableSource::start()
                 "Cards", "no folder is known where cards are mounted for you"));
         return;
     }
-    if (m_resolved.isEmpty() || !QFileInfo(QFile::decodeName(m_resolved)).isDir()) {
+    if (m_resolved.isEmpty()) {
         emit unavailable(QCoreApplication::translate("Cards", "%1 does not exist")
+                                 .arg(shownName(QFile::encodeName(m_folder))));
+        return;
+    }
+    if (!QFileInfo(QFile::decodeName(m_resolved)).isDir()) {
+        emit unavailable(QCoreApplication::translate("Cards", "%1 is not a folder")
                                  .arg(shownName(QFile::encodeName(m_folder))));
         return;
     }

@@ -1,4 +1,4 @@
-#include "cli/stopsignals.h"
+#include "core/stopsignals.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -7,7 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace Tessaro::Cli {
+namespace Tessaro {
 
 namespace {
 
@@ -40,4 +40,4 @@ bool watchForStopSignals(std::function<void()> stop)
     return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0;
 }
 
-} // namespace Tessaro::Cli
+} // namespace Tessaro

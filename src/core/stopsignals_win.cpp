@@ -1,10 +1,10 @@
-#include "cli/stopsignals.h"
+#include "core/stopsignals.h"
 
 #include <QCoreApplication>
 
 #include <windows.h>
 
-namespace Tessaro::Cli {
+namespace Tessaro {
 
 namespace {
 
@@ -27,4 +27,4 @@ bool watchForStopSignals(std::function<void()> stop)
     return ::SetConsoleCtrlHandler(onControl, TRUE);
 }
 
-} // namespace Tessaro::Cli
+} // namespace Tessaro
