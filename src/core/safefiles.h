@@ -55,6 +55,10 @@ enum class Existing {
     Replace,
 };
 
+// Whether a read may take its bytes from memory, or must take them from the
+// device itself, as a check of what reached it must.
+enum class Cache { Use, Drop };
+
 // Whether the folder that receives the file may be a link to a folder.
 enum class FolderLinks { Follow, Refuse };
 

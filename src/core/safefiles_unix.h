@@ -40,10 +40,6 @@ FileStatus writeFileIn(int folder, const QByteArray &name, const QByteArray &con
 // already open: regular files with the names only our temporary files have.
 void removeLeftovers(int folder);
 
-// Whether a read may take its bytes from memory, or must take them from the
-// device itself, as a check of what reached it must.
-enum class Cache { Use, Drop };
-
 // Reads a regular file of a folder already open, never through a link, at
 // most maximumSize bytes.
 FileStatus readFileIn(int folder, const QByteArray &name, qint64 maximumSize, Cache cache,

@@ -7,13 +7,52 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <windows.h>
+#include <winternl.h>
+
+#include <algorithm>
+#include <memory>
 
 using namespace Qt::StringLiterals;
+
+// The directory listing ntdll offers, which winternl.h does not declare.
+extern "C" NTSTATUS NTAPI NtQueryDirectoryFile(HANDLE file, HANDLE event, PVOID apcRoutine,
+                                               PVOID apcContext, PIO_STATUS_BLOCK io,
+                                               PVOID buffer, ULONG length,
+                                               FILE_INFORMATION_CLASS informationClass,
+                                               BOOLEAN single, PUNICODE_STRING name,
+                                               BOOLEAN restart);
 
 namespace Tessaro {
 
 namespace {
+
+// NT's own spellings, which the C runtime's headers leave out.
+constexpr NTSTATUS notFound = NTSTATUS(0xC0000034L);     // STATUS_OBJECT_NAME_NOT_FOUND
+constexpr NTSTATUS pathNotFound = NTSTATUS(0xC000003AL); // STATUS_OBJECT_PATH_NOT_FOUND
+constexpr NTSTATUS collision = NTSTATUS(0xC0000035L);    // STATUS_OBJECT_NAME_COLLISION
+constexpr NTSTATUS noMoreFiles = NTSTATUS(0x80000006L);  // STATUS_NO_MORE_FILES
+constexpr ULONG create = 2;                              // FILE_CREATE
+constexpr ULONG open = 1;                                // FILE_OPEN
+constexpr ULONG noIntermediateBuffering = 0x8;           // FILE_NO_INTERMEDIATE_BUFFERING
+constexpr FILE_INFORMATION_CLASS renameInformation = FILE_INFORMATION_CLASS(10);
+constexpr FILE_INFORMATION_CLASS dispositionInformation = FILE_INFORMATION_CLASS(13);
+constexpr FS_INFORMATION_CLASS sizeInformation = FS_INFORMATION_CLASS(3);
+
+struct RenameInformation
+{
+    BOOLEAN replaceIfExists;
+    HANDLE rootDirectory;
+    ULONG fileNameLength;
+    WCHAR fileName[MAX_PATH];
+};
+
+struct SizeInformation
+{
+    LARGE_INTEGER totalAllocationUnits;
+    LARGE_INTEGER availableAllocationUnits;
+    ULONG sectorsPerAllocationUnit;
+    ULONG bytesPerSector;
+};
 
 FileStatus failed(FileStatus::Problem problem, int systemError = 0)
 {
@@ -25,6 +64,13 @@ FileStatus systemError(DWORD code = ::GetLastError())
     return failed(FileStatus::SystemError, int(code));
 }
 
+FileStatus ntError(NTSTATUS status)
+{
+    return status == notFound || status == pathNotFound
+            ? failed(FileStatus::Missing)
+            : systemError(::RtlNtStatusToDosError(status));
+}
+
 std::wstring native(const QString &path)
 {
     return QDir::toNativeSeparators(path).toStdWString();
@@ -34,17 +80,19 @@ std::wstring native(const QString &path)
 class Handle
 {
 public:
-    explicit Handle(HANDLE handle) : m_handle(handle) { }
+    explicit Handle(HANDLE handle = INVALID_HANDLE_VALUE) : m_handle(handle) { }
     ~Handle()
     {
         if (valid())
             ::CloseHandle(m_handle);
     }
+    Handle(Handle &&other) noexcept : m_handle(std::exchange(other.m_handle, INVALID_HANDLE_VALUE)) { }
     Handle(const Handle &) = delete;
     Handle &operator=(const Handle &) = delete;
 
-    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+    bool valid() const { return m_handle != INVALID_HANDLE_VALUE && m_handle != nullptr; }
     HANDLE get() const { return m_handle; }
+    HANDLE *out() { return &m_handle; }
     // Closes it now, saying whether that went well.
     bool close() { return ::CloseHandle(std::exchange(m_handle, INVALID_HANDLE_VALUE)); }
 
@@ -52,45 +100,52 @@ private:
     HANDLE m_handle;
 };
 
-bool isMissing(DWORD code)
+// Opens name in folder, relative to it as openat() does on Linux: whatever
+// the folder's path names meanwhile, this is the folder held.
+NTSTATUS openIn(HANDLE folder, const std::wstring &name, ACCESS_MASK access, ULONG share,
+                ULONG disposition, ULONG options, Handle &file)
 {
-    return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+    UNICODE_STRING string{USHORT(name.size() * sizeof(WCHAR)),
+                          USHORT(name.size() * sizeof(WCHAR)), const_cast<PWSTR>(name.c_str())};
+    OBJECT_ATTRIBUTES attributes;
+    InitializeObjectAttributes(&attributes, &string, OBJ_CASE_INSENSITIVE, folder, nullptr);
+    IO_STATUS_BLOCK io = {};
+    return ::NtCreateFile(file.out(), access | SYNCHRONIZE, &attributes, &io, nullptr,
+                          FILE_ATTRIBUTE_NORMAL, share, disposition,
+                          options | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
 }
 
-// What stands at a name, looked at without opening anything but the name
-// itself: a link or junction is not followed, and a device (CON, NUL, COM1,
-// a pipe) is told from a file on a disk.
-enum class Kind { Missing, File, Link, Other };
-Kind kindAt(const std::wstring &path, DWORD &code)
+constexpr ULONG shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// What stands at a name in a folder, looked at without following a link or
+// junction, and told from a device (a pipe, a console) or a folder.
+enum class Kind { Missing, File, ReadOnlyFile, Link, Other };
+Kind kindIn(HANDLE folder, const std::wstring &name)
 {
-    Handle handle(::CreateFileW(path.c_str(), 0,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING,
-                                FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
-                                nullptr));
+    Handle file;
+    const NTSTATUS status =
+            openIn(folder, name, FILE_READ_ATTRIBUTES, shareAll, open, FILE_OPEN_REPARSE_POINT, file);
+    if (!NT_SUCCESS(status))
+        return status == notFound || status == pathNotFound ? Kind::Missing : Kind::Other;
     BY_HANDLE_FILE_INFORMATION information = {};
-    if (!handle.valid()) {
-        code = ::GetLastError();
-        return isMissing(code) ? Kind::Missing : Kind::Other;
-    }
-    if (::GetFileType(handle.get()) != FILE_TYPE_DISK
-        || !::GetFileInformationByHandle(handle.get(), &information))
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK
+        || !::GetFileInformationByHandle(file.get(), &information))
         return Kind::Other;
-    if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+    const DWORD attributes = information.dwFileAttributes;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
         return Kind::Link;
-    return information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? Kind::Other : Kind::File;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return Kind::Other;
+    return attributes & FILE_ATTRIBUTE_READONLY ? Kind::ReadOnlyFile : Kind::File;
 }
 
-// Whether a link leads to a file on a disk.
-bool leadsToFile(const std::wstring &path)
+// Whether a link in a folder leads to a file on a disk.
+bool leadsToFileIn(HANDLE folder, const std::wstring &name)
 {
-    Handle handle(::CreateFileW(path.c_str(), 0,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    BY_HANDLE_FILE_INFORMATION information = {};
-    return handle.valid() && ::GetFileType(handle.get()) == FILE_TYPE_DISK
-            && ::GetFileInformationByHandle(handle.get(), &information)
-            && !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    Handle file;
+    return NT_SUCCESS(openIn(folder, name, FILE_READ_ATTRIBUTES, shareAll, open,
+                             FILE_NON_DIRECTORY_FILE, file))
+            && ::GetFileType(file.get()) == FILE_TYPE_DISK;
 }
 
 bool writeAll(HANDLE file, const QByteArray &content)
@@ -131,16 +186,53 @@ FileStatus readAll(HANDLE handle, qint64 maximumSize, QByteArray &content)
     }
 }
 
+// Reads a file opened without the system's cache, in whole sectors into a
+// buffer aligned as the device wants it.
+FileStatus readUncached(HANDLE file, HANDLE folder, qint64 size, QByteArray &content)
+{
+    IO_STATUS_BLOCK io = {};
+    SizeInformation volume = {};
+    const DWORD sector =
+            NT_SUCCESS(::NtQueryVolumeInformationFile(folder, &io, &volume, sizeof volume,
+                                                      sizeInformation))
+                    && volume.bytesPerSector > 0
+            ? volume.bytesPerSector
+            : 4096;
+    const SIZE_T length = SIZE_T((size / sector + 1) * sector);
+    const std::unique_ptr<void, void (*)(void *)> buffer(
+            ::VirtualAlloc(nullptr, length, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE),
+            [](void *memory) { ::VirtualFree(memory, 0, MEM_RELEASE); });
+    if (!buffer)
+        return systemError();
+    SIZE_T done = 0;
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(file, static_cast<char *>(buffer.get()) + done, DWORD(length - done),
+                        &read, nullptr)) {
+            const DWORD code = ::GetLastError();
+            if (code == ERROR_HANDLE_EOF)
+                break;
+            return systemError(code);
+        }
+        done += read;
+        if (read == 0 || done >= length || read % sector != 0)
+            break;
+    }
+    if (qint64(done) > size)
+        done = SIZE_T(size);
+    content = QByteArray(static_cast<const char *>(buffer.get()), qsizetype(done));
+    return {};
+}
+
 // The file's own bytes replaced, for a file its owner may write in a folder
 // where no new file may be made.
-FileStatus rewriteInPlace(const std::wstring &path, const QByteArray &content)
+FileStatus rewriteInPlace(HANDLE folder, const std::wstring &name, const QByteArray &content)
 {
-    Handle file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!file.valid())
-        return systemError();
-    if (::GetFileType(file.get()) != FILE_TYPE_DISK)
-        return failed(FileStatus::NotAFile);
+    Handle file;
+    if (const NTSTATUS status = openIn(folder, name, GENERIC_WRITE, FILE_SHARE_READ, open,
+                                       FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT, file);
+        !NT_SUCCESS(status))
+        return ntError(status);
     // Room for the new bytes first, so that a full disk refuses before one
     // old byte is overwritten.
     LARGE_INTEGER size = {};
@@ -154,6 +246,41 @@ FileStatus rewriteInPlace(const std::wstring &path, const QByteArray &content)
     return {};
 }
 
+// Gives a file of folder another name there; replacing what has it only
+// when told to, and then a link itself, never its target.
+NTSTATUS renameIn(HANDLE file, HANDLE folder, const std::wstring &name, bool replace)
+{
+    RenameInformation rename = {};
+    rename.replaceIfExists = replace;
+    rename.rootDirectory = folder;
+    rename.fileNameLength = ULONG(name.size() * sizeof(WCHAR));
+    std::copy(name.begin(), name.end(), rename.fileName);
+    IO_STATUS_BLOCK io = {};
+    return ::NtSetInformationFile(file, &io, &rename, sizeof rename, renameInformation);
+}
+
+void deleteOpened(HANDLE file)
+{
+    BOOLEAN remove = TRUE;
+    IO_STATUS_BLOCK io = {};
+    ::NtSetInformationFile(file, &io, &remove, sizeof remove, dispositionInformation);
+}
+
+// Opens a folder by its path, as a folder to work in.
+Handle openFolder(const QString &path, FolderLinks links, DWORD &code)
+{
+    Handle folder(::CreateFileW(native(path).c_str(),
+                                FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | FILE_TRAVERSE,
+                                shareAll, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS
+                                        | (links == FolderLinks::Refuse
+                                                   ? FILE_FLAG_OPEN_REPARSE_POINT
+                                                   : 0),
+                                nullptr));
+    code = folder.valid() ? 0 : ::GetLastError();
+    return folder;
+}
+
 } // namespace
 
 bool isDeviceName(const QString &name)
@@ -165,33 +292,143 @@ bool isDeviceName(const QString &name)
     return device.match(name).hasMatch();
 }
 
+FileStatus readFileIn(HANDLE folder, const QString &name, qint64 maximumSize, Cache cache,
+                      QByteArray &content)
+{
+    content.clear();
+    if (isDeviceName(name))
+        return failed(FileStatus::NotAFile);
+    Handle file;
+    const NTSTATUS status =
+            openIn(folder, name.toStdWString(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                   open,
+                   FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT | FILE_SEQUENTIAL_ONLY
+                           | (cache == Cache::Drop ? noIntermediateBuffering : 0),
+                   file);
+    if (!NT_SUCCESS(status))
+        return ntError(status);
+    BY_HANDLE_FILE_INFORMATION information = {};
+    LARGE_INTEGER size = {};
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK
+        || !::GetFileInformationByHandle(file.get(), &information)
+        || (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        || !::GetFileSizeEx(file.get(), &size))
+        return failed(FileStatus::NotAFile);
+    if (size.QuadPart > maximumSize)
+        return failed(FileStatus::TooLarge);
+    return cache == Cache::Drop ? readUncached(file.get(), folder, size.QuadPart, content)
+                                : readAll(file.get(), maximumSize, content);
+}
+
+FileStatus writeFileIn(HANDLE folder, const QString &fileName, const QByteArray &content,
+                       Existing existing)
+{
+    // A device's name (CON, NUL, COM1), a folder, or a link to no file is
+    // refused as such, never as a name that exists.
+    if (isDeviceName(fileName))
+        return failed(FileStatus::NotAFile);
+    const std::wstring name = fileName.toStdWString();
+    const Kind kind = kindIn(folder, name);
+    if (kind == Kind::Other || (kind == Kind::Link && !leadsToFileIn(folder, name)))
+        return failed(FileStatus::NotAFile);
+    if (kind != Kind::Missing && existing == Existing::Keep)
+        return failed(FileStatus::Exists);
+    // A file with the read-only attribute keeps its content.
+    if (kind == Kind::ReadOnlyFile)
+        return systemError(ERROR_ACCESS_DENIED);
+
+    // A new file of our own beside it, whole on the disk before it is named.
+    Handle file;
+    NTSTATUS status = collision;
+    for (int attempt = 0; attempt < 100 && status == collision; ++attempt)
+        status = openIn(folder, QString::fromLatin1(temporaryName()).toStdWString(),
+                        GENERIC_WRITE | DELETE, 0, create, FILE_NON_DIRECTORY_FILE, file);
+    if (!NT_SUCCESS(status)) {
+        if (kind == Kind::File && ::RtlNtStatusToDosError(status) == ERROR_ACCESS_DENIED)
+            return rewriteInPlace(folder, name, content);
+        return ntError(status);
+    }
+    if (!writeAll(file.get(), content) || !::FlushFileBuffers(file.get())) {
+        const DWORD refused = ::GetLastError();
+        deleteOpened(file.get());
+        return systemError(refused);
+    }
+    // Without replacing, the system refuses if the name exists at that very
+    // moment, so two runs never both write one name.
+    status = renameIn(file.get(), folder, name, existing == Existing::Replace);
+    if (!NT_SUCCESS(status)) {
+        deleteOpened(file.get());
+        return status == collision ? failed(FileStatus::Exists) : ntError(status);
+    }
+    if (!file.close())
+        return systemError();
+    return {};
+}
+
+void removeLeftovers(HANDLE folder)
+{
+    alignas(8) char buffer[16384];
+    for (bool restart = true;; restart = false) {
+        IO_STATUS_BLOCK io = {};
+        const NTSTATUS status = NtQueryDirectoryFile(folder, nullptr, nullptr, nullptr, &io,
+                                                     buffer, sizeof buffer,
+                                                     FileDirectoryInformation, FALSE, nullptr,
+                                                     restart);
+        if (status == noMoreFiles || !NT_SUCCESS(status))
+            return;
+        for (auto *entry = reinterpret_cast<FILE_DIRECTORY_INFORMATION *>(buffer);;
+             entry = reinterpret_cast<FILE_DIRECTORY_INFORMATION *>(
+                     reinterpret_cast<char *>(entry) + entry->NextEntryOffset)) {
+            const QString name = QString::fromWCharArray(entry->FileName,
+                                                         entry->FileNameLength / sizeof(WCHAR));
+            const DWORD attributes = entry->FileAttributes;
+            Handle leftover;
+            if (isTemporaryName(name.toLatin1())
+                && !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+                && NT_SUCCESS(openIn(folder, name.toStdWString(), DELETE, shareAll, open,
+                                     FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT,
+                                     leftover)))
+                deleteOpened(leftover.get());
+            if (entry->NextEntryOffset == 0)
+                break;
+        }
+    }
+}
+
 FileStatus readFileOnDisk(const QString &path, qint64 maximumSize, Links links,
                           QByteArray &content)
 {
-    if (isDeviceName(QFileInfo(path).fileName()))
-        return failed(FileStatus::NotAFile);
-    const std::wstring name = native(path);
+    const QFileInfo info(path);
     DWORD code = 0;
-    switch (kindAt(name, code)) {
+    const Handle folder = openFolder(info.absolutePath(), FolderLinks::Follow, code);
+    if (!folder.valid())
+        return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND
+                ? failed(FileStatus::Missing)
+                : systemError(code);
+    const std::wstring name = info.fileName().toStdWString();
+    if (isDeviceName(info.fileName()))
+        return failed(FileStatus::NotAFile);
+    switch (kindIn(folder.get(), name)) {
     case Kind::Missing:
         return failed(FileStatus::Missing);
     case Kind::Link:
-        if (links == Links::Refuse || !leadsToFile(name))
+        if (links == Links::Refuse || !leadsToFileIn(folder.get(), name))
             return failed(FileStatus::NotAFile);
         break;
     case Kind::Other:
-        return code ? systemError(code) : failed(FileStatus::NotAFile);
+        return failed(FileStatus::NotAFile);
     case Kind::File:
+    case Kind::ReadOnlyFile:
         break;
     }
-    Handle file(::CreateFileW(name.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN
-                                      | (links == Links::Refuse ? FILE_FLAG_OPEN_REPARSE_POINT : 0),
-                              nullptr));
-    if (!file.valid())
-        return systemError();
+    Handle file;
+    const NTSTATUS status =
+            openIn(folder.get(), name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, open,
+                   FILE_NON_DIRECTORY_FILE | FILE_SEQUENTIAL_ONLY
+                           | (links == Links::Refuse ? FILE_OPEN_REPARSE_POINT : 0),
+                   file);
+    if (!NT_SUCCESS(status))
+        return ntError(status);
     LARGE_INTEGER size = {};
     if (::GetFileType(file.get()) != FILE_TYPE_DISK || !::GetFileSizeEx(file.get(), &size))
         return failed(FileStatus::NotAFile);
@@ -207,74 +444,35 @@ FileStatus readStandardInput(qint64 maximumSize, QByteArray &content)
 
 bool isOwnFilePlace(const QString &path)
 {
+    const QFileInfo info(path);
+    if (isDeviceName(info.fileName()))
+        return false;
     DWORD code = 0;
-    const Kind kind = kindAt(native(path), code);
-    return kind == Kind::Missing || kind == Kind::File;
+    const Handle folder = openFolder(info.absolutePath(), FolderLinks::Follow, code);
+    if (!folder.valid())
+        return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+    const Kind kind = kindIn(folder.get(), info.fileName().toStdWString());
+    return kind == Kind::Missing || kind == Kind::File || kind == Kind::ReadOnlyFile;
 }
 
 FileStatus writeFile(const QString &path, const QByteArray &content, Existing existing,
                      FolderLinks folderLinks)
 {
+    // Everything happens in one folder, opened once: no one can swap it for
+    // another between a look and a write.
     const QFileInfo info(path);
     if (info.fileName().isEmpty())
         return failed(FileStatus::NotAFile);
-    const std::wstring folder = native(info.absolutePath());
-    const DWORD folderAttributes = ::GetFileAttributesW(folder.c_str());
-    if (folderAttributes == INVALID_FILE_ATTRIBUTES)
-        return systemError();
-    if (folderLinks == FolderLinks::Refuse && (folderAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-        return failed(FileStatus::FolderIsLink);
-    const std::wstring target = native(info.absoluteFilePath());
-
-    // A device's name (CON, NUL, COM1), a folder, or a link to no file is
-    // refused as such, never as a name that exists.
-    if (isDeviceName(info.fileName()))
-        return failed(FileStatus::NotAFile);
     DWORD code = 0;
-    const Kind kind = kindAt(target, code);
-    if (kind == Kind::Other || (kind == Kind::Link && !leadsToFile(target)))
-        return failed(FileStatus::NotAFile);
-    if (kind != Kind::Missing && existing == Existing::Keep)
-        return failed(FileStatus::Exists);
-    // A write-protected file keeps its content.
-    if (kind == Kind::File
-        && (::GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_READONLY))
-        return systemError(ERROR_ACCESS_DENIED);
-
-    // A new file of our own beside it, whole on the disk before it is named.
-    std::wstring temporary;
-    HANDLE created = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
-        temporary = folder + L'\\' + QString::fromLatin1(temporaryName()).toStdWString();
-        created = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (created == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
-            break;
-    }
-    Handle file(created);
-    if (!file.valid()) {
-        const DWORD refused = ::GetLastError();
-        if (kind == Kind::File && refused == ERROR_ACCESS_DENIED)
-            return rewriteInPlace(target, content);
-        return systemError(refused);
-    }
-    if (!writeAll(file.get(), content) || !::FlushFileBuffers(file.get()) || !file.close()) {
-        const DWORD refused = ::GetLastError();
-        ::DeleteFileW(temporary.c_str());
-        return systemError(refused);
-    }
-    // Without replacing, the system refuses if the name exists at that very
-    // moment; with it, a link is replaced itself, never written through.
-    const DWORD flags = MOVEFILE_WRITE_THROUGH
-            | (existing == Existing::Replace ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (!::MoveFileExW(temporary.c_str(), target.c_str(), flags)) {
-        const DWORD refused = ::GetLastError();
-        ::DeleteFileW(temporary.c_str());
-        return refused == ERROR_ALREADY_EXISTS || refused == ERROR_FILE_EXISTS
-                ? failed(FileStatus::Exists)
-                : systemError(refused);
-    }
-    return {};
+    const Handle folder = openFolder(info.absolutePath(), folderLinks, code);
+    if (!folder.valid())
+        return systemError(code);
+    BY_HANDLE_FILE_INFORMATION information = {};
+    if (folderLinks == FolderLinks::Refuse
+        && (!::GetFileInformationByHandle(folder.get(), &information)
+            || (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)))
+        return failed(FileStatus::FolderIsLink);
+    return writeFileIn(folder.get(), info.fileName(), content, existing);
 }
 
 QLatin1StringView systemLineEnd()
