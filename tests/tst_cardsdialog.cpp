@@ -98,7 +98,7 @@ void TestCardsDialog::cardsOneAtATime()
                  Tessaro::configurationText(Tessaro::unitSettings(form, id)));
     QVERIFY(!QFileInfo::exists(watched + u"/C/config.txt"_s));
     QCOMPARE(closing.text, u"<b>Cards written: 3 (IDs 3 to 5).</b>"_s);
-    QCOMPARE(closing.informative, u"LOCKED: not written: Read-only file system"_s);
+    QCOMPARE(closing.informative, u"LOCKED (LOCKED): not written: Read-only file system"_s);
     QCOMPARE(pathField(window.get())->text(),
              QDir::toNativeSeparators(watched + u"/B/config.txt"_s));
 

@@ -199,10 +199,6 @@
         <translation>unit %1</translation>
     </message>
     <message>
-        <source>cards cannot be written on this system yet</source>
-        <translation>cards cannot be written on this system yet</translation>
-    </message>
-    <message>
         <source>%1 is not a folder</source>
         <translation>%1 is not a folder</translation>
     </message>
@@ -350,10 +346,6 @@
         <translation>a folder where cards are mounted</translation>
     </message>
     <message>
-        <source>%1 (%2), not mounted</source>
-        <translation>%1 (%2), not mounted</translation>
-    </message>
-    <message>
         <source>Putting the card back...</source>
         <translation>Putting the card back...</translation>
     </message>
@@ -384,6 +376,14 @@
     <message>
         <source>none</source>
         <translation>none</translation>
+    </message>
+    <message>
+        <source>The last run wrote every ID up to %1; this one starts at the form&apos;s.</source>
+        <translation>The last run wrote every ID up to %1; this one starts at the form&apos;s.</translation>
+    </message>
+    <message>
+        <source>%1, not mounted</source>
+        <translation>%1, not mounted</translation>
     </message>
 </context>
 <context>

@@ -199,10 +199,6 @@
         <translation>unité %1</translation>
     </message>
     <message>
-        <source>cards cannot be written on this system yet</source>
-        <translation>les cartes ne peuvent pas encore être écrites sur ce système</translation>
-    </message>
-    <message>
         <source>%1 is not a folder</source>
         <translation>%1 n&apos;est pas un dossier</translation>
     </message>
@@ -350,10 +346,6 @@
         <translation>un dossier où les cartes sont montées</translation>
     </message>
     <message>
-        <source>%1 (%2), not mounted</source>
-        <translation>%1 (%2), non montée</translation>
-    </message>
-    <message>
         <source>Putting the card back...</source>
         <translation>Remise en place de la carte...</translation>
     </message>
@@ -384,6 +376,14 @@
     <message>
         <source>none</source>
         <translation>aucune</translation>
+    </message>
+    <message>
+        <source>The last run wrote every ID up to %1; this one starts at the form&apos;s.</source>
+        <translation>La dernière exécution a écrit tous les ID jusqu&apos;à %1&#xa0;; celle-ci commence à celui du formulaire.</translation>
+    </message>
+    <message>
+        <source>%1, not mounted</source>
+        <translation>%1, non montée</translation>
     </message>
 </context>
 <context>

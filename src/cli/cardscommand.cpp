@@ -15,10 +15,10 @@ CardsCommand::CardsCommand()
     : Command(u"cards"_s, u"--ids FIRST-LAST [options] | --check [options]"_s,
               u"Writes config.txt onto each memory card inserted, the next unit's each time, "
               u"reads it back, and ejects the card; or, with --check, compares each card's "
-              u"file with the form for the unit it names. Cards come through the system's disk "
-              u"service, else from the folder where the desktop mounts them; cards there "
-              u"before are left alone. Each card's result goes to standard output, each refusal "
-              u"to standard error."_s)
+              u"file with the form for the unit it names. On Linux cards come through the "
+              u"system's disk service, else from the folder where the desktop mounts them; on "
+              u"Windows as removable drives. Cards there before are left alone. Each card's "
+              u"result goes to standard output, each refusal to standard error."_s)
 {
 }
 
@@ -38,6 +38,10 @@ QList<QCommandLineOption> CardsCommand::options() const
 Status CardsCommand::execute(const QCommandLineParser &parser)
 {
     const bool checking = parser.isSet(u"check"_s);
+    if (parser.isSet(u"watch"_s) && !watchesCardFolders())
+        return complain(Failure, u"--watch: this system offers cards as drives, not in a folder"_s);
+    if (parser.isSet(u"watch"_s) && parser.value(u"watch"_s).isEmpty())
+        return complain(Failure, u"--watch: give a folder"_s);
     if (checking && (parser.isSet(u"ids"_s) || parser.isSet(u"force"_s)))
         return complain(Failure, u"cards: --check writes nothing; --ids and --force do not apply"_s);
     const std::optional<std::pair<int, int>> ids =
@@ -78,9 +82,9 @@ Status CardsCommand::execute(const QCommandLineParser &parser)
         if (!source->ejects())
             complain(Fine, u"eject each card by hand before you pull it"_s);
         for (const Card &card : source->present())
-            complain(Fine, (card.place.isEmpty() ? u"there before, not mounted, left alone: %1 (%2)"_s
-                                                 : u"there before, left alone: %1 (%2)"_s)
-                                   .arg(card.label, card.device));
+            complain(Fine, (card.place.isEmpty() ? u"there before, not mounted, left alone: %1"_s
+                                                 : u"there before, left alone: %1"_s)
+                                   .arg(card.name()));
         prompt();
     });
     QObject::connect(&session, &CardSession::notWatching, [&](const QString &why) {

@@ -75,6 +75,15 @@ Status Command::run(const QStringList &arguments)
             error.chop(1);
         return complain(Failure, u"%1: %2; see %3 %1 --help"_s.arg(m_name, error, program));
     }
+    // An option that takes one value takes it once: the last of two is not
+    // silently the one meant. Only --set and --unset add up.
+    for (const QCommandLineOption &option : options()) {
+        const QString name = option.names().constLast();
+        if (!option.valueName().isEmpty() && option.valueName() != settingValue
+            && option.valueName() != keyValue && parser.values(name).size() > 1)
+            return complain(Failure, u"%1: --%2 given twice; see %3 %1 --help"_s.arg(
+                                             m_name, name, program));
+    }
     if (parser.isSet(help) || parser.isSet(u"help-all"_s)) {
         // Qt's usage line names neither the command nor its arguments.
         out() << u"Usage: %1 %2 %3\n"_s.arg(program, m_name, m_synopsis) << m_description

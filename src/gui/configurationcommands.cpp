@@ -260,7 +260,7 @@ QString writeToCards(QWidget *parent, const FormSettings &settings)
             break;
         default:
             others << QCoreApplication::translate("MainWindow", "%1: %2")
-                              .arg(result.card.label, result.text());
+                              .arg(result.card.name(), result.text());
             break;
         }
     }

@@ -14,6 +14,6 @@ int main(int argc, char *argv[])
     window.show();
     // Asked to stop (SIGTERM at logout, Ctrl+C), the window closes as when
     // the user closes it: a run of cards puts its card back first.
-    Tessaro::watchForStopSignals([] { QApplication::closeAllWindows(); });
+    Tessaro::watchForStopSignals([&window] { window.close(); });
     return application.exec();
 }

@@ -14,6 +14,9 @@ struct Card
     QString label;  // its volume's name, else the last part of where it is mounted
     QString device; // what the system calls it: "/dev/sdb1"
     QString place;  // where its files are, to show; empty while it is not mounted
+
+    // How the log names it: "CARD (/dev/sdb1)", "E: (CARD)".
+    QString name() const { return label + QLatin1StringView(" (") + device + u')'; }
 };
 
 } // namespace Tessaro

@@ -97,10 +97,10 @@ QString CardResult::text() const
 QString CardResult::line() const
 {
     const QString unitText = translated(QT_TRANSLATE_NOOP("Cards", "unit %1"));
-    return u"%1  %2  %3 (%4)  %5"_s.arg(
+    return u"%1  %2  %3  %4"_s.arg(
             time.toString(u"HH:mm:ss"_s),
             unit > 0 ? unitText.arg(idText(unit)) : QString(unitText.arg(idText(0)).size(), u'-'),
-            card.label, card.device, text());
+            card.name(), text());
 }
 
 QString CardResult::datedLine() const
@@ -224,6 +224,7 @@ void CardSession::take(const Card &card)
 
 void CardSession::removed(const QString &key)
 {
+    emit presentChanged();
     const auto waiting = std::find_if(m_waiting.begin(), m_waiting.end(),
                                       [&key](const Card &card) { return card.key == key; });
     if (waiting != m_waiting.end()) {

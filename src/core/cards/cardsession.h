@@ -128,6 +128,8 @@ signals:
     void question(const Tessaro::Card &card, int unit, int held);
     void questionWithdrawn();
     void stateChanged();
+    // A card there before went: present() has changed.
+    void presentChanged();
     void finished();
 
 private:

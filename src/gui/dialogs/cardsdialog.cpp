@@ -69,6 +69,9 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, const QString &s
     m_next->setValue(remembered >= Tessaro::firstUnitId && remembered <= Tessaro::lastUnitId
                              ? remembered
                              : formId);
+    if (remembered > Tessaro::lastUnitId)
+        m_lastResult = tr("The last run wrote every ID up to %1; this one starts at the form's.")
+                               .arg(Tessaro::lastUnitId);
     m_session->setNextId(m_next->value());
     m_formId->setText(tr("The &Form's ID: %1").arg(formId));
     m_eject->setChecked(Tessaro::WindowSettings().value(u"cards/eject"_s, true).toBool());
@@ -133,8 +136,9 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, const QString &s
         kept.setValue(u"cards/eject"_s, ejecting);
         kept.save();
     });
-    connect(m_present, &QListWidget::currentRowChanged, this,
-            [this](int row) { m_writeChosen->setEnabled(row >= 0); });
+    // The card chosen is the one shown chosen: selected, not only focused.
+    connect(m_present, &QListWidget::itemSelectionChanged, this,
+            [this] { m_writeChosen->setEnabled(!chosenCard().isEmpty()); });
     connect(m_writeChosen, &QPushButton::clicked, this, &CardsDialog::writeChosenCard);
     connect(saveLog, &QPushButton::clicked, this, &CardsDialog::saveLog);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -156,6 +160,7 @@ CardsDialog::CardsDialog(const Tessaro::FormSettings &settings, const QString &s
     connect(m_session, &CardSession::logged, this, &CardsDialog::logged);
     connect(m_session, &CardSession::stateChanged, this, &CardsDialog::showState);
     connect(m_session, &CardSession::finished, this, &CardsDialog::finished);
+    connect(m_session, &CardSession::presentChanged, this, &CardsDialog::showPresent);
     m_session->setEjecting(m_eject->isChecked());
     // Return in a field never presses a button: it only ends the field.
     for (QPushButton *button : findChildren<QPushButton *>())
@@ -229,26 +234,26 @@ void CardsDialog::showPresent()
 {
     // Each entry knows its card: the list may change between a choice and
     // the click that writes it.
-    const QString chosen = m_present->currentItem()
-            ? m_present->currentItem()->data(Qt::UserRole).toString()
-            : QString();
+    const QString chosen = chosenCard();
     m_present->clear();
     for (const Card &card : m_session->present()) {
         auto *item = new QListWidgetItem(
-                card.place.isEmpty() ? tr("%1 (%2), not mounted").arg(card.label, card.device)
-                                     : u"%1 (%2)"_s.arg(card.label, card.device),
+                card.place.isEmpty() ? tr("%1, not mounted").arg(card.name()) : card.name(),
                 m_present);
         item->setData(Qt::UserRole, card.key);
-        if (card.key == chosen)
-            m_present->setCurrentItem(item);
+        item->setSelected(card.key == chosen);
     }
-    m_writeChosen->setEnabled(m_present->currentItem());
+    m_writeChosen->setEnabled(!chosenCard().isEmpty());
+}
+
+QString CardsDialog::chosenCard() const
+{
+    const QList<QListWidgetItem *> chosen = m_present->selectedItems();
+    return chosen.isEmpty() ? QString() : chosen.first()->data(Qt::UserRole).toString();
 }
 void CardsDialog::writeChosenCard()
 {
-    const QString chosen =
-            m_present->currentItem() ? m_present->currentItem()->data(Qt::UserRole).toString()
-                                     : QString();
+    const QString chosen = chosenCard();
     for (const Card &card : m_session->present()) {
         if (card.key == chosen)
             m_session->offer(card);
@@ -305,7 +310,7 @@ void CardsDialog::logged(const CardResult &result)
         m_lastResult = tr("The card %1 differs from the form.").arg(result.card.label);
         break;
     default:
-        m_lastResult = tr("%1: %2.").arg(result.card.label, result.text());
+        m_lastResult = tr("%1: %2.").arg(result.card.name(), result.text());
         break;
     }
     showState();

@@ -39,6 +39,8 @@ private:
     void writeChosenCard();
     void showWatching();
     void showPresent();
+    // The key of the card chosen in the list, if one is.
+    QString chosenCard() const;
     void ask(const Tessaro::Card &card, int unit, int held);
     void logged(const Tessaro::CardResult &result);
     void showState();

@@ -190,6 +190,8 @@ void DiskServiceSource::take(const Objects &objects)
         else
             m_present.append(verdict.card);
     }
+    // What is there now is known before any removal is told.
+    m_present.removeIf([&now](const Card &card) { return !now.contains(card.key); });
     for (auto known = m_cards.begin(); known != m_cards.end();) {
         if (now.contains(known.key()) || known->gone) {
             ++known;
@@ -203,7 +205,6 @@ void DiskServiceSource::take(const Objects &objects)
             known = m_cards.erase(known);
         emit removed(key);
     }
-    m_present.removeIf([&now](const Card &card) { return !now.contains(card.key); });
     if (!std::exchange(m_started, true))
         emit ready();
 }

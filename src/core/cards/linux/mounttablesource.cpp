@@ -97,12 +97,13 @@ void MountTableSource::look()
         else
             emit inserted(card);
     }
-    for (auto mounted = m_mounted.cbegin(); mounted != m_mounted.cend(); ++mounted) {
-        if (!now.contains(mounted.key()))
+    // What is there now is known before any removal is told.
+    m_present.removeIf([&now](const Card &card) { return !now.contains(card.key); });
+    std::swap(m_mounted, now);
+    for (auto mounted = now.cbegin(); mounted != now.cend(); ++mounted) {
+        if (!m_mounted.contains(mounted.key()))
             emit removed(mounted.key());
     }
-    m_present.removeIf([&now](const Card &card) { return !now.contains(card.key); });
-    m_mounted = now;
 }
 
 void MountTableSource::prepare(const Card &card)
