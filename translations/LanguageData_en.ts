@@ -202,6 +202,18 @@
         <source>%1 is not a folder</source>
         <translation>%1 is not a folder</translation>
     </message>
+    <message>
+        <source>in use</source>
+        <translation>in use</translation>
+    </message>
+    <message>
+        <source>the removable drives</source>
+        <translation>the removable drives</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>no name</translation>
+    </message>
 </context>
 <context>
     <name>CardsDialog</name>

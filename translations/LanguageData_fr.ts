@@ -202,6 +202,18 @@
         <source>%1 is not a folder</source>
         <translation>%1 n&apos;est pas un dossier</translation>
     </message>
+    <message>
+        <source>in use</source>
+        <translation>en cours d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>the removable drives</source>
+        <translation>les lecteurs amovibles</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>sans nom</translation>
+    </message>
 </context>
 <context>
     <name>CardsDialog</name>

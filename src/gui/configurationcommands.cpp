@@ -237,7 +237,7 @@ QString writeToCards(QWidget *parent, const FormSettings &settings)
             order << result.card.key;
         last.insert(result.card.key, result);
         if (result.kind == CardResult::Written || result.kind == CardResult::NotEjected)
-            lastFile = result.card.place + u"/config.txt"_s;
+            lastFile = QDir(result.card.place).filePath(u"config.txt"_s);
     }
     // Opened and closed, nothing to tell.
     if (order.isEmpty())

@@ -97,9 +97,10 @@ protected:
     QList<Card> m_present;
 };
 
-// The ways this system offers cards, to be tried in turn: where folder is
-// empty, its disk service, then the folder where the desktop mounts the
-// user's cards; else that folder.
+// The ways this system offers cards, to be tried in turn. On Linux: where
+// folder is empty, its disk service, then the folder where the desktop
+// mounts the user's cards; else that folder. On Windows, its removable
+// drives.
 std::vector<std::unique_ptr<CardSource>> cardSources(const QString &folder);
 
 // Whether this system finds cards in a folder the user names.
