@@ -123,10 +123,8 @@ FileStatus rewriteInPlace(int folder, const char *name, const QByteArray &conten
     if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
         && rlim_t(content.size()) > limit.rlim_cur)
         return failed(FileStatus::SystemError, EFBIG);
-#ifdef Q_OS_LINUX
     if (::fallocate(file.get(), 0, 0, content.size()) != 0 && errno != EOPNOTSUPP)
         return systemError();
-#endif
     if (!writeAll(file.get(), content) || ::ftruncate(file.get(), content.size()) != 0
         || ::fdatasync(file.get()) != 0 || !file.close())
         return systemError();
@@ -298,12 +296,8 @@ FileStatus readFileIn(int folder, const QByteArray &name, qint64 maximumSize, Ca
         return failed(FileStatus::NotAFile);
     if (status.st_size > maximumSize)
         return failed(FileStatus::TooLarge);
-#ifdef Q_OS_LINUX
     if (cache == Cache::Drop)
         ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_DONTNEED);
-#else
-    Q_UNUSED(cache);
-#endif
     content.resize(maximumSize + 1);
     qsizetype done = 0;
     while (done < content.size()) {
