@@ -9,7 +9,9 @@
 #
 #   bench/cards.sh <tessaro-config> [cards]
 set -eu
+. "$(dirname "$0")/../tests/support/until.sh"
 . "$(dirname "$0")/../tests/support/diskservice.sh"
+fail() { echo "$*" >&2; exit 1; }
 if [ -z "${TESSARO_DISK_NAMESPACE:-}" ]; then
     exec env TESSARO_DISK_NAMESPACE=1 unshare -m --propagation private sh "$0" "$@"
 fi

@@ -24,15 +24,7 @@ mkdir prepared
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-# until_ <what> <command...>: runs the command until it succeeds, for at most 10 s.
-until_() {
-    what=$1 tries=0
-    shift
-    until "$@"; do
-        tries=$((tries + 1)) && [ $tries -lt 200 ] || { fail "waited 10 s for $what"; return 1; }
-        sleep 0.05
-    done
-}
+. "$tests/support/until.sh"
 # insert <name> [mount options] [config.txt content] [source]: a card,
 # prepared outside the watched folder, then moved in at once.
 insert() {

@@ -7,6 +7,7 @@
 #
 #   udisks.sh <tessaro-config>
 set -u
+. "$(dirname "$0")/support/until.sh"
 . "$(dirname "$0")/support/diskservice.sh"
 missing=$(disk_service_missing)
 [ -z "$missing" ] || { echo "skipped: $missing is missing"; exit 77; }
@@ -20,19 +21,19 @@ root=$(mktemp -d)
 cd "$root" || exit 1
 trap 'kill -9 $pid 2>/dev/null; umount -l "$root/srv" 2>/dev/null; stop_disk_service; rm -rf "$root"' EXIT
 trap 'exit 1' INT TERM
-start_disk_service "$root" || exit 1
 failures=0 pid=
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+start_disk_service "$root" || exit 1
 # run <arguments...>: the program in the background, once it waits for cards.
 run() {
     rm -f out err
     "$program" cards "$@" >out 2>err &
     pid=$!
-    disk_service_wait "the program to wait for cards" grep -qs "insert " err
+    until_ "the program to wait for cards" grep -qs "insert " err
 }
 # ended: waits for the program to end, gives its exit status.
 ended() {
-    disk_service_wait "the end of the run" sh -c "! kill -0 $pid 2>/dev/null" || kill -9 $pid
+    until_ "the end of the run" sh -c "! kill -0 $pid 2>/dev/null" || kill -9 $pid
     wait $pid
 }
 # config <card>: what the card's image holds as config.txt.
@@ -48,12 +49,12 @@ idle=$(losetup -f --show IDLE.img)
 run --ids 3-5 --set VOLUME=7
 kill -STOP $pid
 mkdir srv && mount -o loop FOREIGN.img srv
-disk_service_wait "the service to see FOREIGN mounted" sh -c \
+until_ "the service to see FOREIGN mounted" sh -c \
     "udisksctl info -b $(losetup -n -O NAME -j FOREIGN.img) | grep -q 'MountPoints: *$root/srv'"
 kill -CONT $pid
-disk_service_wait "word of FOREIGN" grep -q FOREIGN err
+until_ "word of FOREIGN" grep -q FOREIGN err
 insert ONE && insert TWO
-disk_service_wait "TWO written" grep -q "TWO (.*)  written" out
+until_ "TWO written" grep -q "TWO (.*)  written" out
 kill -INT $pid
 ended
 for card in ONE:3 TWO:4; do
@@ -75,7 +76,7 @@ card MIDWAY
 run --ids 6-6
 kill -STOP $pid
 insert MIDWAY
-disk_service_wait "MIDWAY's file system" sh -c "udisksctl info -b $(losetup -n -O NAME -j MIDWAY.img) |
+until_ "MIDWAY's file system" sh -c "udisksctl info -b $(losetup -n -O NAME -j MIDWAY.img) |
     grep -q IdUsage:.*filesystem"
 kill -CONT $pid && kill -INT $pid && kill -INT $pid
 ended
@@ -87,7 +88,7 @@ card CHANGED "#ID:005
 "
 run --check --set VOLUME=7
 insert CHANGED
-disk_service_wait "word of CHANGED" grep -q CHANGED err
+until_ "word of CHANGED" grep -q CHANGED err
 kill -INT $pid
 ended
 [ $? -eq 1 ] && grep -q "unit 005  CHANGED (/dev/loop.*)  VOLUME 20 on the card, 07 in the form" err ||

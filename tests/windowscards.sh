@@ -17,14 +17,7 @@ forget
 cd "$root" || exit 1
 failures=0 serial=4096
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-until_() {
-    what=$1 tries=0
-    shift
-    until "$@"; do
-        tries=$((tries + 1)) && [ $tries -lt 300 ] || { fail "waited 30 s for $what"; return 1; }
-        sleep 0.1
-    done
-}
+. "$tests/support/until.sh"
 # card <name> [config.txt content]: a card, its folder and its volume's serial and name.
 card() {
     serial=$((serial + 1))

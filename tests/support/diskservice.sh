@@ -1,6 +1,7 @@
 # Sourced: a system's disk service of our own, in the mount namespace we run
 # in (root): a system bus, udevd and udisksd, and card images as loop
-# devices. Everything started is stopped by PID.
+# devices. Everything started is stopped by PID. Needs until_ (until.sh) and
+# fail.
 #
 #   disk_service_missing     names a tool that is missing, if any
 #   start_disk_service DIR   starts them, with their sockets and logs in DIR, and
@@ -27,24 +28,13 @@ CONF
     dbus-daemon --config-file="$disk_service/bus.conf" --nofork --nopidfile 2>/dev/null &
     disk_service_pids=$!
     export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$disk_service/bus"
-    disk_service_wait "the system bus" test -S "$disk_service/bus" || return 1
+    until_ "the system bus" test -S "$disk_service/bus" || return 1
     "$udevd" 2>/dev/null & disk_service_pids="$disk_service_pids $!"
     "$udisksd" --no-debug >"$disk_service/udisksd.log" 2>&1 & disk_service_pids="$disk_service_pids $!"
     # Its name owned, not only its objects answering.
-    disk_service_wait "udisksd on the bus" sh -c 'dbus-send --system --print-reply \
+    until_ "udisksd on the bus" sh -c 'dbus-send --system --print-reply \
         --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
         string:org.freedesktop.UDisks2 | grep -q "boolean true"'
-}
-# disk_service_wait <what> <command...>: runs the command until it succeeds,
-# for at most 30 s (udevd and udisksd are slow on a busy machine); else says
-# what it waited for.
-disk_service_wait() {
-    what=$1 tries=0
-    shift
-    until "$@"; do
-        tries=$((tries + 1)) && [ $tries -lt 300 ] || { echo "waited 30 s for $what" >&2; return 1; }
-        sleep 0.1
-    done
 }
 stop_disk_service() {
     for image in "$disk_service"/*.img; do
@@ -62,6 +52,6 @@ card() {
 }
 insert() {
     # udisksd answers before its manager does: a refused set-up is tried again.
-    disk_service_wait "a loop device for $1" sh -c \
+    until_ "a loop device for $1" sh -c \
         "udisksctl loop-setup --no-user-interaction -f '$disk_service/$1.img' >/dev/null 2>&1"
 }
