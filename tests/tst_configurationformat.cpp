@@ -8,6 +8,7 @@
 #include "core/catalogue/functionlistmodel.h"
 #include "support/files.h"
 #include "support/formaccess.h"
+#include "support/systemfiles.h"
 
 #include <QDir>
 #include <QTest>
@@ -146,6 +147,8 @@ void TestConfigurationFormat::unitFiles()
     // A folder name holds the ID, and stays a name inside the target folder.
     for (const QString &refused : {u"unit"_s, u"../%1"_s, u"a/%1"_s, u"%1\\x"_s})
         QVERIFY2(unitFolderPatternProblem(refused), qPrintable(refused));
+    for (const auto &[name, refused] : TestSupport::systemFolderNames())
+        QVERIFY2(folderNameProblem(name).has_value() == refused, qPrintable(name));
     const QList<UnitFile> units = Tessaro::unitFiles(u"/target"_s, u"hall %1 left"_s, 9, 10);
     QCOMPARE(units.last().path, u"/target/hall 010 left/config.txt"_s);
     QCOMPARE(configurationText(unitSettings(formWith({}), units.last().id)), "#ID:010\r\n"_ba);

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <winternl.h>
 
@@ -285,11 +284,20 @@ Handle openFolder(const QString &path, FolderLinks links, DWORD &code)
 
 bool isDeviceName(const QString &name)
 {
-    // Whatever follows a dot, and in any folder.
-    static const QRegularExpression device(
-            u"^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]|CONIN\\$|CONOUT\\$)( *\\..*)?$"_s,
-            QRegularExpression::CaseInsensitiveOption);
-    return device.match(name).hasMatch();
+    // Compared by hand: a regular expression keeps a matching stack per
+    // thread, and freeing it as a thread ends crashes Qt built with MinGW.
+    static constexpr QLatin1StringView devices[] = {
+            "CON"_L1, "PRN"_L1, "AUX"_L1, "NUL"_L1, "CONIN$"_L1, "CONOUT$"_L1};
+    QStringView base = QStringView(name).left(name.indexOf(u'.'));
+    while (base.endsWith(u' '))
+        base.chop(1);
+    if (base.size() == 4 && base.at(3) >= u'1' && base.at(3) <= u'9'
+        && (base.startsWith("COM"_L1, Qt::CaseInsensitive)
+            || base.startsWith("LPT"_L1, Qt::CaseInsensitive)))
+        return true;
+    return std::any_of(std::begin(devices), std::end(devices), [base](QLatin1StringView device) {
+        return base.compare(device, Qt::CaseInsensitive) == 0;
+    });
 }
 
 FileStatus readFileIn(HANDLE folder, const QString &name, qint64 maximumSize, Cache cache,

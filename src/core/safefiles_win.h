@@ -10,8 +10,8 @@
 namespace Tessaro {
 
 // Whether Windows takes a file name for one of its devices (CON, PRN, AUX,
-// NUL, COM1 to COM9, LPT1 to LPT9), whatever follows a dot and wherever it
-// stands.
+// NUL, COM1 to COM9, LPT1 to LPT9), whatever follows a dot or trailing
+// blanks, and wherever it stands.
 bool isDeviceName(const QString &name);
 
 // writeFile() for a file of a folder already open: every step works

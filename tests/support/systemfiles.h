@@ -27,4 +27,7 @@ int readOnlyFileSystem();
 QList<std::pair<int, QString>> systemReasonsInEnglish();
 std::pair<int, QString> systemReasonInFrench();
 
+// Unit folder names, each with whether the system refuses it.
+QList<std::pair<QString, bool>> systemFolderNames();
+
 } // namespace TestSupport

@@ -59,4 +59,9 @@ std::pair<int, QString> systemReasonInFrench()
     return {EDQUOT, u"Quota de disque dépassé"_s};
 }
 
+QList<std::pair<QString, bool>> systemFolderNames()
+{
+    return {{u"CON"_s, false}, {u"a:b?"_s, false}, {u"a. "_s, false}};
+}
+
 } // namespace TestSupport

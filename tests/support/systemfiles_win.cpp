@@ -55,4 +55,12 @@ std::pair<int, QString> systemReasonInFrench()
     return {ERROR_DISK_FULL, u"Aucun espace disponible sur le périphérique"_s};
 }
 
+QList<std::pair<QString, bool>> systemFolderNames()
+{
+    return {{u"CON"_s, true},      {u"com1.txt"_s, true}, {u"Lpt9 .x"_s, true},
+            {u"NUL "_s, true},     {u"COM0"_s, false},    {u"CONSOLE"_s, false},
+            {u"a:b"_s, true},      {u"a."_s, true},       {u"a "_s, true},
+            {u"a\u0001"_s, true}, {u"aux-1"_s, false}};
+}
+
 } // namespace TestSupport
