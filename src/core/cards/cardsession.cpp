@@ -160,10 +160,7 @@ void CardSession::startSource()
     connect(source, &CardSource::ready, this, [this] {
         setState(State::Waiting);
         emit watching();
-        if (m_ending)
-            wrapUp();
-        else
-            next();
+        next();
     });
     connect(source, &CardSource::unavailable, this, [this](const QString &why) {
         m_unavailable << why;
