@@ -267,10 +267,10 @@ void CardsDialog::ask(const Card &card, int unit, int held)
         return m_session->answer(true);
     const QString question = held < 0
             ? tr("The card %1 already holds a config.txt. Replace it with the file of unit %2?")
-                      .arg(card.label, QString::number(unit))
+                      .arg(card.name(), QString::number(unit))
             : tr("The card %1 already holds the file of unit %2. Replace it with the file of "
                  "unit %3?")
-                      .arg(card.label, QString::number(held), QString::number(unit));
+                      .arg(card.name(), QString::number(held), QString::number(unit));
     // Asked without a loop of its own: cards inserted meanwhile wait their turn.
     m_question = new QMessageBox(QMessageBox::Question, windowTitle(), question,
                                  QMessageBox::Yes | QMessageBox::No, this);
@@ -307,7 +307,7 @@ void CardsDialog::logged(const CardResult &result)
         m_lastResult = tr("The card of unit %1 is the same as the form.").arg(unit);
         break;
     case CardResult::Different:
-        m_lastResult = tr("The card %1 differs from the form.").arg(result.card.label);
+        m_lastResult = tr("The card %1 differs from the form.").arg(result.card.name());
         break;
     default:
         m_lastResult = tr("%1: %2.").arg(result.card.name(), result.text());
