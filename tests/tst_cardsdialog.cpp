@@ -8,8 +8,10 @@
 #include "support/files.h"
 #include "support/formaccess.h"
 #include "support/modalscript.h"
+#include "support/systemfiles.h"
 #include "support/testmain.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QHash>
 #include <QLabel>
@@ -18,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
@@ -55,6 +58,8 @@ void TestCardsDialog::cardsOneAtATime()
     const auto status = [](QWidget *dialog) { return named<QLabel>(dialog, u"label_Status"_s)->text(); };
     insert(u"OLD"_s); // inserted before: listed, written only when chosen
     QString cardA;
+    QTemporaryDir logFolder;
+    const QString savedLog = logFolder.filePath(u"log.txt"_s);
     const auto cards = [&](QWidget *dialog) {
         // On Linux, neither the disk service nor the user's folder of cards.
         const QStringList shown = uses(dialog);
@@ -81,6 +86,8 @@ void TestCardsDialog::cardsOneAtATime()
                     && status(dialog).endsWith(u"Insert the card for unit 6."_s));
         insert(u"D"_s, "#ID:008\r\n"); // declined
         QVERIFY(logSays(5, u"(D)  left as it was: holds the file of unit 008; you answered No"_s));
+        named<QPushButton>(dialog, u"pushButton_SaveLog"_s)->click();
+        QTRY_VERIFY(QFileInfo::exists(savedLog));
         dialog->close();
     };
     QStringList questions;
@@ -103,7 +110,7 @@ void TestCardsDialog::cardsOneAtATime()
         closeMessage(&closing)(box);
     };
     QVERIFY(runCommand(action(window.get(), u"action_Write_To_Cards"_s),
-                       {cards, replace, decline, close}));
+                       {cards, replace, decline, chooseFile(savedLog), close}));
 
     // The card named as the log names it.
     QCOMPARE(questions.value(0), u"The card %1 already holds the file of unit 9. Replace it with "
@@ -112,6 +119,17 @@ void TestCardsDialog::cardsOneAtATime()
         QCOMPARE(readAll(QDir(places[card]).filePath(u"config.txt"_s)),
                  Tessaro::configurationText(Tessaro::unitSettings(form, id)));
     QVERIFY(!QFileInfo::exists(QDir(places[u"C"_s]).filePath(u"config.txt"_s)));
+    // The saved log: a text file as the system's are, each line dated.
+    const QByteArray saved = readAll(savedLog);
+    QVERIFY(saved.startsWith("Write to Cards, 20"));
+    QVERIFY(saved.contains(
+            withSystemLineEnds("\nForm: as set in the window\nWritten: IDs 3 to 5\n\n")));
+    QVERIFY(saved.endsWith(withSystemLineEnds("  left as it was: holds the file of unit 008; you "
+                                              "answered No\n")));
+    QCOMPARE(saved.count('\n'), 9);
+    QVERIFY(QDateTime::fromString(QString::fromLatin1(saved.split('\n').at(8).left(19)),
+                                  Qt::ISODate)
+                    .isValid());
     QCOMPARE(closing.text, u"<b>Cards written: 3 (IDs 3 to 5).</b>"_s);
     QVERIFY(closing.informative.endsWith(
             u"(D): left as it was: holds the file of unit 008; you answered No"_s));

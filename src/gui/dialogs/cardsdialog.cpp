@@ -365,18 +365,19 @@ void CardsDialog::saveLog()
     dialog->setDefaultSuffix(u"txt"_s);
     connect(dialog, &QFileDialog::fileSelected, this, [this, now](const QString &path) {
         const QList<int> &written = m_session->written();
-        QString text = tr("Write to Cards, %1").arg(now.toString(Qt::ISODate)) + u'\n'
-                + tr("Form: %1")
-                          .arg(m_formSource.isEmpty() ? tr("as set in the window")
-                                                      : m_formSource)
-                + u'\n'
-                + tr("Written: %1")
-                          .arg(written.isEmpty() ? tr("none") : Tessaro::unitIdsText(written))
-                + u"\n\n"_s;
+        QStringList lines{
+                tr("Write to Cards, %1").arg(now.toString(Qt::ISODate)),
+                tr("Form: %1").arg(m_formSource.isEmpty() ? tr("as set in the window")
+                                                          : m_formSource),
+                tr("Written: %1")
+                        .arg(written.isEmpty() ? tr("none") : Tessaro::unitIdsText(written)),
+                QString()};
         for (const CardResult &result : m_session->log())
-            text += result.datedLine() + u'\n';
-        const Tessaro::FileStatus saved =
-                Tessaro::writeFile(path, text.toUtf8(), Tessaro::Existing::Replace);
+            lines << result.datedLine();
+        // A text file as the system's own text files are.
+        const QLatin1StringView end = Tessaro::systemLineEnd();
+        const Tessaro::FileStatus saved = Tessaro::writeFile(
+                path, (lines.join(end) + end).toUtf8(), Tessaro::Existing::Replace);
         if (!saved.ok())
             QMessageBox::warning(this, tr("Save Log"),
                                  tr("%1: %2").arg(path, Tessaro::fileProblemText(saved)));
