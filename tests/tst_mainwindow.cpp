@@ -180,7 +180,8 @@ void TestMainWindow::previewShowsTheFileAndImportMarksRows()
 
 void TestMainWindow::everyChangeIsUndone_data()
 {
-    // Actions, or keys pressed in ID: "Up", or digits typed over its value.
+    // Actions, or keys pressed in ID: "Up", or digits typed over its value;
+    // a field's name moves the keys there.
     QTest::addColumn<QString>("commands");
     QTest::addColumn<QStringList>("undo"); // the Undo entry's text before each Ctrl+Z
     QTest::newRow("Apply Default Settings")
@@ -194,6 +195,8 @@ void TestMainWindow::everyChangeIsUndone_data()
     QTest::newRow("a language switch")
             << u"action_Fran_ais"_s << QStringList{u"&Annuler la réinitialisation des valeurs"_s};
     QTest::newRow("a value, twice") << u"Up Up"_s << QStringList{u"&Undo ID Change"_s};
+    QTest::newRow("two rows") << u"Up spinBox_Volume Up"_s
+                              << QStringList{u"&Undo Volume Change"_s, u"&Undo ID Change"_s};
     // Typing is its field's to undo until the form's next step, then that step's.
     QTest::newRow("typing after a whole-form step")
             << u"action_Unselect_All_options_Toolbar 20"_s
@@ -220,7 +223,9 @@ void TestMainWindow::everyChangeIsUndone()
     Tessaro::FormSettings redone = before; // by every step, not by typing undone in its field
     for (const QString &command : commands.split(u' ')) {
         if (command == u"Up"_s)
-            QTest::keyClick(id, Qt::Key_Up);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        else if (command.startsWith(u"spinBox_"_s))
+            named<QSpinBox>(window.get(), command)->setFocus();
         else if (command.front().isDigit())
             QTest::keyClicks(id, command);
         else
