@@ -160,18 +160,22 @@ void TestMainWindow::previewShowsTheFileAndImportMarksRows()
     QVERIFY(power->isVisible() && volume->isVisible());
     named<QComboBox>(window.get(), u"comboBox_Power"_s)->setCurrentIndex(1);
     QVERIFY(!power->isVisible() && volume->isVisible());
-    // A click on a line gives its row's value the focus.
+    // A click on a line gives its row's value the focus, the first row's too.
+    named<QCheckBox>(window.get(), u"checkBox_ID"_s)->click();
+    QTRY_COMPARE(preview->toPlainText(), u"#ID:001\n#VOLUME:10\n#POWER:1"_s);
     QTest::mouseClick(preview->viewport(), Qt::LeftButton, {},
                       preview->cursorRect(QTextCursor(preview->document())).center());
-    QCOMPARE(window->focusWidget(), named(window.get(), u"spinBox_Volume"_s));
+    QCOMPARE(window->focusWidget(), named(window.get(), u"spinBox_ID"_s));
     // The focused row's line is highlighted; a row not written has none.
     const auto highlighted = [preview] {
         return preview->extraSelections().value(0).cursor.block().text();
     };
+    QCOMPARE(highlighted(), u"#ID:001"_s);
+    named(window.get(), u"spinBox_Volume"_s)->setFocus();
     QCOMPARE(highlighted(), u"#VOLUME:10"_s);
-    named(window.get(), u"checkBox_ID"_s)->setFocus();
+    named(window.get(), u"checkBox_Boot"_s)->setFocus();
     QCOMPARE(highlighted(), QString());
-    QCOMPARE(formState(window.get()), formWith({u"#VOLUME:10"_s, u"#POWER:1"_s}));
+    QCOMPARE(formState(window.get()), formWith({u"#ID:1"_s, u"#VOLUME:10"_s, u"#POWER:1"_s}));
     // The form torn down with the focus in a value field, the window still
     // active: nothing left connected runs on the half-destroyed form.
     named(window.get(), u"spinBox_Volume"_s)->setFocus();
