@@ -2,6 +2,7 @@
 
 #include "core/safefiles_p.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -36,6 +37,15 @@ QByteArray temporaryName()
             + QByteArray::number(QRandomGenerator::global()->generate(), 16)
                       .rightJustified(temporaryDigits, '0')
             + temporarySuffix.toByteArray();
+}
+
+QString reasonFrom(const SystemReason *reasons, std::size_t count, int code)
+{
+    const SystemReason *const end = reasons + count;
+    const SystemReason *const reason = std::find_if(
+            reasons, end, [code](const SystemReason &entry) { return entry.code == code; });
+    return reason != end ? QCoreApplication::translate("Files", reason->text)
+                         : qt_error_string(code);
 }
 
 FileStatus readRegularFile(const QString &path, qint64 maximumSize, Links links,

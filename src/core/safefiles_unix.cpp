@@ -2,7 +2,6 @@
 
 #include "core/safefiles_p.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <iterator>
 #include <utility>
 
 namespace Tessaro {
@@ -330,12 +330,7 @@ QString systemReason(int error)
     // The system's reasons a file command can meet, worded as the system
     // words them in English, in the program's own language: the system
     // gives them in its own. Any other falls back to the system's words.
-    struct Reason
-    {
-        int error;
-        const char *text;
-    };
-    static constexpr Reason reasons[] = {
+    static constexpr SystemReason reasons[] = {
             {EPERM, QT_TRANSLATE_NOOP("Files", "Operation not permitted")},
             {EACCES, QT_TRANSLATE_NOOP("Files", "Permission denied")},
             {EROFS, QT_TRANSLATE_NOOP("Files", "Read-only file system")},
@@ -367,11 +362,7 @@ QString systemReason(int error)
             {EDQUOT, QT_TRANSLATE_NOOP("Files", "Disk quota exceeded")},
             {ESTALE, QT_TRANSLATE_NOOP("Files", "Stale file handle")},
     };
-    for (const Reason &reason : reasons) {
-        if (reason.error == error)
-            return QCoreApplication::translate("Files", reason.text);
-    }
-    return qt_error_string(error);
+    return reasonFrom(reasons, std::size(reasons), error);
 }
 
 } // namespace Tessaro

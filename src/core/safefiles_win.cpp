@@ -2,13 +2,13 @@
 
 #include "core/safefiles_p.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include <winternl.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -492,12 +492,7 @@ QString systemReason(int code)
 {
     // The system's reasons a file command can meet, worded as Linux words
     // the same reasons, so that they read and translate alike everywhere.
-    struct Reason
-    {
-        DWORD code;
-        const char *text;
-    };
-    static constexpr Reason reasons[] = {
+    static constexpr SystemReason reasons[] = {
             {ERROR_ACCESS_DENIED, QT_TRANSLATE_NOOP("Files", "Permission denied")},
             {ERROR_WRITE_PROTECT, QT_TRANSLATE_NOOP("Files", "Read-only file system")},
             {ERROR_DISK_FULL, QT_TRANSLATE_NOOP("Files", "No space left on device")},
@@ -538,11 +533,7 @@ QString systemReason(int code)
             {ERROR_GEN_FAILURE, QT_TRANSLATE_NOOP("Files", "Input/output error")},
             {ERROR_IO_DEVICE, QT_TRANSLATE_NOOP("Files", "Input/output error")},
     };
-    for (const Reason &reason : reasons) {
-        if (reason.code == DWORD(code))
-            return QCoreApplication::translate("Files", reason.text);
-    }
-    return qt_error_string(code);
+    return reasonFrom(reasons, std::size(reasons), code);
 }
 
 } // namespace Tessaro
